@@ -1,0 +1,2 @@
+// Placeholder so the application library has a source until the pages land.
+namespace qorvel {}

@@ -1,0 +1,75 @@
+#include "text/file_io.h"
+
+#include <fstream>
+#include <random>
+#include <system_error>
+
+#include "text/gbk.h"
+
+namespace qorvel {
+
+std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+std::string writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (path.has_parent_path()) fs::create_directories(path.parent_path(), ec);
+    std::random_device rd;
+    fs::path temp = path;
+    temp += ".tmp" + std::to_string(rd() % 1000000);
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) return "无法写入文件 " + path.string();
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            fs::remove(temp, ec);
+            return "写入文件失败 " + path.string();
+        }
+    }
+    fs::rename(temp, path, ec);
+    if (ec) {
+        fs::remove(temp, ec);
+        return "写入文件失败 " + path.string();
+    }
+    return {};
+}
+
+std::vector<std::string> readGbkLines(std::string_view gbkBytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < gbkBytes.size(); ++i) {
+        char c = gbkBytes[i];
+        if (c != '\n' && c != '\r') continue;
+        lines.push_back(gbkToUtf8(gbkBytes.substr(start, i - start)));
+        if (c == '\r' && i + 1 < gbkBytes.size() && gbkBytes[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < gbkBytes.size()) lines.push_back(gbkToUtf8(gbkBytes.substr(start)));
+    return lines;
+}
+
+std::string joinGbkLines(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const auto& line : lines) {
+        out += utf8ToGbk(line);
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::filesystem::path programPath(const std::filesystem::path& folder, std::string_view relative) {
+    std::string rel(relative);
+    for (char& c : rel)
+        if (c == '\\') c = '/';
+    return folder / rel;
+}
+
+}  // namespace qorvel

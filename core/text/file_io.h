@@ -1,0 +1,30 @@
+// Whole-file reading and atomic writing. Every data file is written to a temporary name beside it and
+// renamed into place, so a failed write leaves the previous file intact.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qorvel {
+
+// The file's bytes, or nothing when it cannot be opened or read.
+std::optional<std::string> readFileBytes(const std::filesystem::path& path);
+
+// Writes bytes to path through a temporary file and a rename. Creates missing parent folders. Returns an
+// empty string on success, otherwise a message naming the file.
+std::string writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Splits GBK file bytes into lines (CR LF, LF or CR end a line) and decodes each to UTF-8. A final line
+// without an end is kept; an empty file gives no lines.
+std::vector<std::string> readGbkLines(std::string_view gbkBytes);
+
+// Joins UTF-8 lines into GBK bytes, each line ended by CR LF.
+std::string joinGbkLines(const std::vector<std::string>& lines);
+
+// Turns a path written with backslashes ("database\cps.typ") into one below folder.
+std::filesystem::path programPath(const std::filesystem::path& folder, std::string_view relative);
+
+}  // namespace qorvel

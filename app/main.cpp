@@ -1,11 +1,11 @@
+// The desktop program: starts one session and runs its event loop until the main window closes.
 #include <QApplication>
-#include <QMainWindow>
+
+#include "app/program_session.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Qorvel");
-    QMainWindow window;
-    window.setWindowTitle("Qorvel");
-    window.show();
+    qorvel::ProgramSession session;
+    session.start();
     return app.exec();
 }

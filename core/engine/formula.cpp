@@ -1,22 +1,25 @@
 #include "engine/formula.h"
 
-#include "engine/indicators.h"
-#include "text/number_text.h"
+#include "engine/tgs.h"
+#include "engine/tgs_memo.h"
 
 namespace qorvel {
 
 bool evaluateFormula(Workspace& ws, std::string_view formula, int32_t& value, std::string* error) {
-    formula = trimBlanks(formula);
-    if (formula.empty()) {
-        if (error) *error = "你还未输入公式";
-        return false;
+    const int row = ws.MainStore.RecNo();
+    const bool memoize = worthMemoizing(formula);
+    if (memoize) {
+        if (const MemoOutcome* known = findMemoOutcome(ws, formula, row)) {
+            value = known->value;
+            if (!known->ok && error) *error = known->error;
+            return known->ok;
+        }
     }
-    if (auto n = parseWholeNumber(formula)) {
-        value = *n;
-        return true;
-    }
-    value = indicatorValue(ws, formula);
-    return true;
+    tgs evaluator(ws);
+    const bool ok = evaluator.evaluate(formula, value);
+    if (!ok && error) *error = evaluator.errorText();
+    if (memoize) storeMemoOutcome(ws, formula, row, MemoOutcome{value, ok, ok ? std::string() : evaluator.errorText()});
+    return ok;
 }
 
 }  // namespace qorvel

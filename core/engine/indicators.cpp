@@ -1,26 +1,41 @@
 #include "engine/indicators.h"
 
-#include <string>
+#include "engine/composite_codes.h"
 
 namespace qorvel {
 
 bool isPrime(int x) {
     if (x < 1) return false;
-    for (int d = 2; d * d <= x; ++d)
+    for (int d = 2; d <= x / d; ++d)
         if (x % d == 0) return false;
     return true;
 }
 
-int32_t indicatorValue(Workspace& ws, std::string_view name) {
-    const t_s_dm& store = ws.MainStore;
-    if (name == "test") return store.GetValue();
-    if (name == "z_hz") {
-        int32_t sum = 0;
-        for (int k = 1; k <= ws.params.MainCount; ++k) sum += store.GetField(k);
-        return sum;
+Thresholds indicatorThresholds(const Workspace& ws) {
+    return indicatorThresholds(ws.params, ws.zones);
+}
+
+// A derived code reads its base computation at earlier rows directly; the cursor never moves.
+int32_t catalogueValue(Workspace& ws, const CatalogueEntry& entry) {
+    const DrawContext c = drawContext(ws);
+    const auto at = [&](int r) { return kernelValue(c, r, entry.kernel, entry.arg); };
+    switch (entry.series) {
+        case DerivedSeries::None:
+            return at(c.row);
+        case DerivedSeries::Amplitude:
+            return amplitudeAtRow(c.row, at);
+        case DerivedSeries::Omission:
+            return omissionAtRow(c.row, at);
+        case DerivedSeries::OmissionAmplitude:
+            return omissionAmplitudeAtRow(c.row, at);
     }
-    if (name.size() == 6 && name.substr(0, 5) == "z_num" && name[5] >= '1' && name[5] <= '7')
-        return store.GetField(name[5] - '0');
+    return kUnknownIndicator;
+}
+
+int32_t indicatorValue(Workspace& ws, std::string_view name) {
+    if (const CatalogueEntry* entry = findCatalogueEntry(name)) return catalogueValue(ws, *entry);
+    if (name == kValueColumnName) return ws.MainStore.GetValue();
+    if (auto value = compositeValue(ws, name)) return *value;
     return kUnknownIndicator;
 }
 

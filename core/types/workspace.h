@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "draws/t_s_dm.h"
+#include "engine/indicator_info.h"
 #include "types/cold_hot.h"
 #include "types/lottery_type.h"
 
@@ -53,6 +54,7 @@ struct Workspace {
     std::array<uint8_t, kDeterminantOrderSize> DeterminantOrder{};
     std::array<uint8_t, 7> LatestDraw{};
     bool dataTransformed = false;
+    IndicatorInfo indicatorInfo;  // the last catalogue lookup, shared by all pages
 
     // ProgramFolder plus a relative path written with backslashes ("database\cps.typ").
     std::filesystem::path file(std::string_view relative) const;

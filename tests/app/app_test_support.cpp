@@ -1,2 +1,138 @@
-// Shared support for the widget tests lands here as the pages arrive.
-namespace qorvel::testing {}
+#include "app_test_support.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "app/u_main.h"
+#include "draws/t_s_dm.h"
+
+namespace qorvel::testing {
+
+void MessageRecorder::inform(QWidget*, const QString& text, const QString& title) {
+    messages.append({text, title, false});
+}
+
+bool MessageRecorder::ask(QWidget*, const QString& text, const QString& title) {
+    messages.append({text, title, true});
+    return answers.isEmpty() ? true : answers.takeFirst();
+}
+
+QStringList MessageRecorder::texts() const {
+    QStringList list;
+    for (const auto& m : messages) list << m.text;
+    return list;
+}
+
+bool ShellRecorder::open(const QString& target) {
+    requested << target;
+    if (!everythingOpens && !available.contains(target)) return false;
+    opened << target;
+    return true;
+}
+
+RecordingPlatform::RecordingPlatform() {
+    Platform seams;
+    seams.messages = &messages;
+    seams.shell = &shell;
+    previous_ = installPlatform(seams);
+}
+
+RecordingPlatform::~RecordingPlatform() {
+    installPlatform(previous_);
+}
+
+TestHome::TestHome() : oldHome_(qgetenv("QORVEL_HOME")), oldSettings_(qgetenv("QORVEL_SETTINGS_FILE")) {
+    qputenv("QORVEL_HOME", dir_.path().toLocal8Bit());
+    qputenv("QORVEL_SETTINGS_FILE", settingsFile().toLocal8Bit());
+}
+
+TestHome::~TestHome() {
+    qputenv("QORVEL_HOME", oldHome_);
+    qputenv("QORVEL_SETTINGS_FILE", oldSettings_);
+}
+
+StartedProgram::StartedProgram(const std::function<void(const TestHome&)>& prepare, bool show) {
+    if (prepare) prepare(home);
+    session = std::make_unique<ProgramSession>();
+    session->start(show);
+}
+
+StartedProgram::~StartedProgram() {
+    session.reset();
+}
+
+void writeDrawFile(const QString& path, const DrawRows& draws) {
+    QByteArray bytes;
+    for (const auto& row : draws) {
+        for (int f = 0; f < kDrawFields; ++f) {
+            const auto v = static_cast<uint32_t>(f < static_cast<int>(row.size()) ? row[f] : 0);
+            for (int b = 0; b < 4; ++b) bytes.append(static_cast<char>((v >> (8 * b)) & 0xFF));
+        }
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
+    file.write(bytes);
+}
+
+DrawRows sampleDraws(int count) {
+    DrawRows rows;
+    for (int r = 0; r < count; ++r) {
+        std::vector<int> row{2020001 + r};
+        for (int k = 0; k < 6; ++k) row.push_back(1 + (r + 5 * k) % 33);
+        std::sort(row.begin() + 1, row.end());
+        row.push_back(1 + r % 16);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+void whenModalShown(const std::function<void(QDialog*)>& handler) {
+    auto* timer = new QTimer(qApp);
+    auto deadline = std::make_shared<QDeadlineTimer>(5000);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, deadline, handler] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog && !deadline->hasExpired()) return;
+        timer->stop();
+        timer->deleteLater();
+        if (dialog) handler(dialog);
+    });
+    timer->start(10);
+}
+
+QAction* mainAction(const char* name) {
+    return f_main->findChild<QAction*>(name);
+}
+
+QStringList visibleTabs() {
+    QStringList names;
+    for (int i = 0; i < f_main->pc_main->count(); ++i)
+        if (f_main->pc_main->isTabVisible(i)) names << f_main->pc_main->widget(i)->objectName();
+    return names;
+}
+
+namespace {
+
+QtMessageHandler g_previousHandler = nullptr;
+
+void filterOffscreenWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message.startsWith("This plugin does not support")) return;
+    if (g_previousHandler) g_previousHandler(type, context, message);
+}
+
+}  // namespace
+
+void quietOffscreenWarnings() {
+    g_previousHandler = qInstallMessageHandler(filterOffscreenWarnings);
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return "<missing>";
+    return file.readAll();
+}
+
+}  // namespace qorvel::testing

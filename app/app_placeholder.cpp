@@ -1,2 +1,0 @@
-// Placeholder so the application library has a source until the pages land.
-namespace qorvel {}

@@ -1,0 +1,105 @@
+#include "combos/result_file.h"
+
+#include <algorithm>
+#include <charconv>
+#include <fstream>
+#include <random>
+
+#include "combos/condition_file.h"
+#include "text/number_text.h"
+
+namespace qorvel {
+
+std::string resultLine(const int32_t* numbers, int count) {
+    std::string line;
+    for (int i = 0; i < count; ++i) line += TwoDigitText(numbers[i]) + " ";
+    return line;
+}
+
+std::vector<int32_t> parseResultLine(std::string_view line, int perLine) {
+    std::vector<int32_t> out(static_cast<std::size_t>(std::max(perLine, 0)), 0);
+    std::size_t pos = 0;
+    for (int k = 0; k < perLine; ++k) {
+        while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t' || line[pos] == '\r')) ++pos;
+        if (pos >= line.size()) break;
+        int32_t v = 0;
+        const char* begin = line.data() + pos;
+        if (*begin == '+') ++begin;
+        auto [ptr, ec] = std::from_chars(begin, line.data() + line.size(), v);
+        if (ec != std::errc()) break;
+        out[static_cast<std::size_t>(k)] = v;
+        pos = static_cast<std::size_t>(ptr - line.data());
+    }
+    return out;
+}
+
+std::string readResultFile(const std::filesystem::path& path, int perLine,
+                           const std::function<void(const int32_t*)>& onRow) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return "无法读取文件 " + path.string();
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+        const auto row = parseResultLine(line, perLine);
+        onRow(row.data());
+    }
+    if (in.bad()) return "读取文件失败 " + path.string();
+    return {};
+}
+
+std::string writeResultFile(const std::filesystem::path& path, int perLine,
+                            const std::function<bool(std::vector<int32_t>&)>& nextRow) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (path.has_parent_path()) fs::create_directories(path.parent_path(), ec);
+    std::random_device rd;
+    fs::path temp = path;
+    temp += ".tmp" + std::to_string(rd() % 1000000);
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) return "无法写入文件 " + path.string();
+        std::vector<int32_t> row(static_cast<std::size_t>(perLine));
+        std::string chunk;
+        while (nextRow(row)) {
+            chunk += resultLine(row.data(), perLine);
+            chunk += "\r\n";
+            if (chunk.size() >= (1u << 20)) {
+                out.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+                chunk.clear();
+            }
+        }
+        out.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            fs::remove(temp, ec);
+            return "写入文件失败 " + path.string();
+        }
+    }
+    fs::rename(temp, path, ec);
+    if (ec) {
+        fs::remove(temp, ec);
+        return "写入文件失败 " + path.string();
+    }
+    return {};
+}
+
+std::string saveMainResults(const std::filesystem::path& path, const ResultSet& results, int mainCount) {
+    const int perLine = std::clamp(mainCount, 1, kCombinationBytes);
+    int k = 0;
+    return writeResultFile(withExtension(path.string(), ".txt"), perLine, [&](std::vector<int32_t>& row) {
+        if (++k > results.count()) return false;
+        for (int i = 0; i < perLine; ++i) row[static_cast<std::size_t>(i)] = results.slot(k).bytes[i];
+        return true;
+    });
+}
+
+std::string loadMainResults(const std::filesystem::path& path, int mainCount, ResultSet& results) {
+    const int perLine = std::clamp(mainCount, 1, kCombinationBytes);
+    ResultSet loaded;
+    std::string error = readResultFile(path, perLine, [&](const int32_t* row) { loaded.appendNumbers(row, perLine); });
+    if (error.empty()) results.swap(loaded);
+    return error;
+}
+
+}  // namespace qorvel

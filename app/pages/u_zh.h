@@ -1,29 +1,121 @@
-// Tf_zh: the combination filtering page, docked into the tab "超强组号". The hooks below are what the shell
-// calls on it (type change, shutdown); they do nothing until the filtering page is built.
+// Tf_zh: the combination filtering page, docked into the tab "超强组号". The main-zone tab holds the
+// candidate and banker numbers, the modes, the start buttons, the reference issue, the condition sub-pages
+// (generated from the condition table) and the result grid. A run works on a worker thread; the page polls
+// its progress and can cancel it.
 #pragma once
 
 #include <QString>
 #include <QWidget>
+#include <atomic>
 #include <filesystem>
+#include <memory>
+#include <vector>
+
+class QTabWidget;
+class QPushButton;
+class QPlainTextEdit;
+class QRadioButton;
+class QLineEdit;
+class QComboBox;
+class QTableWidget;
+class QLabel;
+class QCheckBox;
+class QThread;
+class QTimer;
 
 namespace qorvel {
+
+class ComboFilter;
+class ZhConditionRow;
+struct RunOutcome;
 
 // The tabs of the page whose visibility follows the special-number count of the type.
 enum class ZhSpecialTab { SpecialFilter /*副区过滤*/, SingleSpecialFilter, DualZoneMatch /*双区匹配*/ };
 
 class Tf_zh : public QWidget {
   public:
-    using QWidget::QWidget;
+    explicit Tf_zh(QWidget* parent = nullptr);
+    ~Tf_zh() override;
 
     // Saves the current conditions to the given condition file (at shutdown, "exitset.zh").
-    void saveExitConditions(const std::filesystem::path&) {}
+    void saveExitConditions(const std::filesystem::path& path);
     // Rebuilds the combination space for a newly chosen lottery type.
-    void rebuildForType() {}
+    void rebuildForType();
     // Refreshes the parts that depend on the type (after every use of the type dialog).
-    void refreshTypeParts() {}
+    void refreshTypeParts();
     void setSpecialTabVisible(ZhSpecialTab, bool) {}
     // Captions of the main and special filter tabs: MainLabel + "过滤" and SpecialLabel + "过滤".
-    void setFilterTabCaptions(const QString&, const QString&) {}
+    void setFilterTabCaptions(const QString& mainCaption, const QString& specialCaption);
+
+    ComboFilter& filter() { return *filter_; }
+    // True while a run works on its thread.
+    bool running() const { return worker_ != nullptr; }
+    // "重置": every condition off, every number a candidate, no bankers.
+    void resetConditions();
+    // Saves or loads a condition file; messages go through the platform seam.
+    void saveConditionsTo(const std::filesystem::path& path);
+    void loadConditionsFrom(const std::filesystem::path& path);
+    // Sets the candidate or banker numbers (what the tile picker returns) and rewrites the memo.
+    void setCandidates(const std::vector<int>& numbers);
+    void setBankers(const std::vector<int>& numbers);
+    ZhConditionRow* conditionRow(int id) const;
+    void showResultPage();
+
+    QTabWidget* pc_zh = nullptr;
+    QPushButton* b_zqkxhm = nullptr;
+    QPlainTextEdit* m_zqkxhm = nullptr;
+    QPushButton* b_zqdm = nullptr;
+    QPlainTextEdit* m_zqdm = nullptr;
+    QRadioButton* rb_cgzh = nullptr;
+    QRadioButton* rb_jxzh = nullptr;
+    QLineEdit* me_jxzh = nullptr;
+    QRadioButton* rb_xzjz = nullptr;
+    QComboBox* cb_xzjz = nullptr;
+    QPushButton* b_filter = nullptr;
+    QPushButton* b_xzsgl = nullptr;
+    QPushButton* b_contfilter = nullptr;
+    QPushButton* b_cancelfilter = nullptr;
+    QComboBox* cb_glqh = nullptr;
+    QTableWidget* sg_zqresult = nullptr;
+    QLabel* l_zh_pageinfo = nullptr;
+    QLabel* l_zhgl_tzresult = nullptr;
+    QLabel* l_zh_status = nullptr;
+    QPushButton* b_zh_firstpage = nullptr;
+    QPushButton* b_zh_priorpage = nullptr;
+    QPushButton* b_zh_nextpage = nullptr;
+    QPushButton* b_zh_lastpage = nullptr;
+    QCheckBox* cb_notequaldist = nullptr;
+    QCheckBox* cb_specnext = nullptr;
+    QCheckBox* cb_nothistory = nullptr;
+    QCheckBox* cb_rcnumlimit = nullptr;
+    QComboBox* combo_rcnum_from = nullptr;
+    QComboBox* combo_rcnum_to = nullptr;
+
+  private:
+    QWidget* buildMainTab();
+    QWidget* buildControls();
+    QWidget* buildConditionTabs();
+    QWidget* buildSwitches();
+    QWidget* buildResults();
+    void setMode(bool random);
+    void startRun(bool continued, bool afterFilter);
+    void finishRun();
+    void refreshNumberMemos();
+    void refreshConditionControls();
+    void fillIssueList();
+    void gotoPage(int page);
+
+    std::unique_ptr<ComboFilter> filter_;
+    std::vector<ZhConditionRow*> rows_;
+    QWidget* mainTab_ = nullptr;
+    QThread* worker_ = nullptr;
+    QTimer* progressTimer_ = nullptr;
+    std::unique_ptr<RunOutcome> outcome_;
+    std::atomic<long long> progressDone_{0};
+    std::atomic<long long> progressTotal_{0};
+    // Set by the cancel button; the run's progress callback answers with it, so a cancel given before
+    // the worker has started still stops the run.
+    std::atomic<bool> cancelRequested_{false};
 };
 
 inline Tf_zh* f_zh = nullptr;

@@ -1,6 +1,7 @@
 #include "engine/tgs.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <limits>
 #include <optional>
@@ -15,10 +16,21 @@ namespace {
 
 constexpr std::string_view kOperators = "+-*/%!&#><=";
 
+// Character classes, looked up per byte (names are scanned character by character on every evaluation).
+enum CharClass : uint8_t { kOperatorChar = 1, kNameEnd = 2 };
+
+constexpr std::array<uint8_t, 256> makeCharClasses() {
+    std::array<uint8_t, 256> classes{};
+    for (char c : kOperators) classes[static_cast<unsigned char>(c)] = kOperatorChar | kNameEnd;
+    for (char c : {'(', ')', ' '}) classes[static_cast<unsigned char>(c)] = kNameEnd;
+    return classes;
+}
+constexpr std::array<uint8_t, 256> kCharClasses = makeCharClasses();
+
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isOperator(char c) { return c != 0 && kOperators.find(c) != std::string_view::npos; }
-bool endsName(char c) { return isOperator(c) || c == '(' || c == ')' || c == ' '; }
+bool isOperator(char c) { return kCharClasses[static_cast<unsigned char>(c)] & kOperatorChar; }
+bool endsName(char c) { return kCharClasses[static_cast<unsigned char>(c)] & kNameEnd; }
 
 // The code an open group pushes for the operator waiting before it: none 0, '+' 1 … '=' 11.
 int32_t operatorCode(char op) {

@@ -12,7 +12,7 @@
 namespace qorvel::testing {
 namespace {
 
-constexpr int kRandomFormulas = 6000;
+constexpr int kRandomFormulas = 1000000;
 constexpr int kMaxPieces = 24;
 constexpr int kHistoryDraws = 40;
 

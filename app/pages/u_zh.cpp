@@ -1,0 +1,460 @@
+#include "app/pages/u_zh.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/app_state.h"
+#include "app/pages/zh/zh_condition_row.h"
+#include "combos/combo_filter.h"
+#include "ui/platform.h"
+
+namespace qorvel {
+namespace {
+
+constexpr int kFirstUndrawnIssue = 9999998;  // issues from here on are not real draws
+constexpr int kProgressPollMs = 200;
+constexpr int kMemoHeight = 44;
+const QColor kSerialColour(251, 232, 210);
+const QColor kNumberColour(206, 255, 255);
+const char* const kNotDrawnText = "未开奖期";
+
+// Caption of each condition sub-page, in the order of ConditionPage.
+constexpr const char* kConditionPageCaptions[] = {
+    "常规1", "常规2", "常规3", "常规4", "振幅系列一", "振幅系列二", "线和",
+    "线差", "余数", "和值系列一", "和值系列二", "和值系列三", "遗漏系列一", "遗漏系列二"};
+
+}  // namespace
+
+Tf_zh::Tf_zh(QWidget* parent) : QWidget(parent), filter_(std::make_unique<ComboFilter>(workspace())) {
+    setWindowTitle(QStringLiteral("超强组号"));
+    filter_->resetAll();
+    auto* layout = new QVBoxLayout(this);
+    pc_zh = new QTabWidget(this);
+    pc_zh->setObjectName("pc_zh");
+    mainTab_ = buildMainTab();
+    pc_zh->addTab(mainTab_, fromUtf8(workspace().MainLabel()) + QStringLiteral("过滤"));
+    layout->addWidget(pc_zh);
+    progressTimer_ = new QTimer(this);
+    progressTimer_->setInterval(kProgressPollMs);
+    connect(progressTimer_, &QTimer::timeout, this, [this] {
+        const long long total = progressTotal_.load();
+        if (total > 0)
+            l_zh_status->setText(QString::fromUtf8(kRunningText) +
+                                 QStringLiteral("  %1%").arg(progressDone_.load() * 100 / total));
+    });
+    refreshConditionControls();
+    fillIssueList();
+    showResultPage();
+}
+
+Tf_zh::~Tf_zh() {
+    if (worker_) {
+        cancelRequested_ = true;
+        filter_->requestCancel();
+        worker_->wait();
+    }
+}
+
+QWidget* Tf_zh::buildMainTab() {
+    auto* tab = new QWidget(this);
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(buildControls());
+    auto* conditions = new QTabWidget(tab);
+    conditions->setObjectName("pc_zhcond");
+    conditions->addTab(buildConditionTabs(), QStringLiteral("过滤条件"));
+    conditions->addTab(buildSwitches(), QStringLiteral("其它条件"));
+    layout->addWidget(conditions, 3);
+    layout->addWidget(buildResults(), 2);
+    return tab;
+}
+
+QWidget* Tf_zh::buildControls() {
+    auto* box = new QWidget(this);
+    auto* grid = new QHBoxLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    auto* numbers = new QFormLayout();
+    b_zqkxhm = new QPushButton(QStringLiteral("可选号码"), box);
+    b_zqkxhm->setObjectName("b_zqkxhm");
+    m_zqkxhm = new QPlainTextEdit(box);
+    m_zqkxhm->setObjectName("m_zqkxhm");
+    b_zqdm = new QPushButton(QStringLiteral("主号胆码"), box);
+    b_zqdm->setObjectName("b_zqdm");
+    m_zqdm = new QPlainTextEdit(box);
+    m_zqdm->setObjectName("m_zqdm");
+    for (QPlainTextEdit* memo : {m_zqkxhm, m_zqdm}) {
+        memo->setReadOnly(true);
+        memo->setFixedHeight(kMemoHeight);
+    }
+    numbers->addRow(b_zqkxhm, m_zqkxhm);
+    numbers->addRow(b_zqdm, m_zqdm);
+    grid->addLayout(numbers, 3);
+
+    auto* modes = new QGridLayout();
+    rb_cgzh = new QRadioButton(QStringLiteral("常规组号"), box);
+    rb_cgzh->setObjectName("rb_cgzh");
+    rb_jxzh = new QRadioButton(QStringLiteral("机选组号"), box);
+    rb_jxzh->setObjectName("rb_jxzh");
+    me_jxzh = new QLineEdit(box);
+    me_jxzh->setObjectName("me_jxzh");
+    me_jxzh->setMaxLength(4);
+    me_jxzh->setValidator(new QIntValidator(0, 9999, me_jxzh));
+    rb_xzjz = new QRadioButton(QStringLiteral("旋转矩阵"), box);
+    rb_xzjz->setObjectName("rb_xzjz");
+    rb_xzjz->setEnabled(false);
+    cb_xzjz = new QComboBox(box);
+    cb_xzjz->setObjectName("cb_xzjz");
+    cb_xzjz->addItems({QStringLiteral("中五保四"), QStringLiteral("中四保四")});
+    cb_xzjz->setEnabled(false);
+    auto* group = new QButtonGroup(box);
+    for (QRadioButton* rb : {rb_cgzh, rb_jxzh, rb_xzjz}) group->addButton(rb);
+    modes->addWidget(rb_cgzh, 0, 0);
+    modes->addWidget(rb_jxzh, 1, 0);
+    modes->addWidget(me_jxzh, 1, 1);
+    modes->addWidget(rb_xzjz, 2, 0);
+    modes->addWidget(cb_xzjz, 2, 1);
+    grid->addLayout(modes, 1);
+
+    auto* starts = new QGridLayout();
+    b_filter = new QPushButton(box);
+    b_filter->setObjectName("b_filter");
+    b_xzsgl = new QPushButton(QStringLiteral("过滤后机选"), box);
+    b_xzsgl->setObjectName("b_xzsgl");
+    b_contfilter = new QPushButton(QStringLiteral("继续过滤"), box);
+    b_contfilter->setObjectName("b_contfilter");
+    b_cancelfilter = new QPushButton(QStringLiteral("取消"), box);
+    b_cancelfilter->setObjectName("b_cancelfilter");
+    b_cancelfilter->setEnabled(false);
+    cb_glqh = new QComboBox(box);
+    cb_glqh->setObjectName("cb_glqh");
+    starts->addWidget(b_filter, 0, 0);
+    starts->addWidget(b_xzsgl, 0, 1);
+    starts->addWidget(b_contfilter, 1, 0);
+    starts->addWidget(b_cancelfilter, 1, 1);
+    starts->addWidget(new QLabel(QStringLiteral("设置过滤期号："), box), 2, 0);
+    starts->addWidget(cb_glqh, 2, 1);
+    grid->addLayout(starts, 1);
+
+    connect(rb_cgzh, &QRadioButton::toggled, this, [this](bool on) { if (on) setMode(false); });
+    connect(rb_jxzh, &QRadioButton::toggled, this, [this](bool on) { if (on) setMode(true); });
+    connect(b_filter, &QPushButton::clicked, this, [this] { startRun(false, false); });
+    connect(b_xzsgl, &QPushButton::clicked, this, [this] { startRun(false, true); });
+    connect(b_contfilter, &QPushButton::clicked, this, [this] { startRun(true, false); });
+    connect(b_cancelfilter, &QPushButton::clicked, this, [this] {
+        cancelRequested_ = true;
+        filter_->requestCancel();
+    });
+    rb_cgzh->setChecked(true);
+    setMode(false);
+    return box;
+}
+
+QWidget* Tf_zh::buildConditionTabs() {
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName("pc_zhcondpages");
+    std::vector<QVBoxLayout*> pages;
+    for (const char* caption : kConditionPageCaptions) {
+        auto* scroll = new QScrollArea(tabs);
+        auto* inner = new QWidget(scroll);
+        auto* column = new QVBoxLayout(inner);
+        column->setSpacing(1);
+        scroll->setWidget(inner);
+        scroll->setWidgetResizable(true);
+        tabs->addTab(scroll, QString::fromUtf8(caption));
+        pages.push_back(column);
+    }
+    for (const ConditionInfo& info : conditionTable()) {
+        auto* row = new ZhConditionRow(info, filter_->conditions, this);
+        pages[static_cast<std::size_t>(info.page)]->addWidget(row);
+        rows_.push_back(row);
+    }
+    for (QVBoxLayout* column : pages) column->addStretch();
+    return tabs;
+}
+
+QWidget* Tf_zh::buildSwitches() {
+    auto* box = new QWidget(this);
+    auto* column = new QVBoxLayout(box);
+    cb_notequaldist = new QCheckBox(QStringLiteral("去除等间距组合"), box);
+    cb_notequaldist->setObjectName("cb_notequaldist");
+    cb_specnext = new QCheckBox(QStringLiteral("去除特殊连号(全是连号或一组四连号以上)"), box);
+    cb_specnext->setObjectName("cb_specnext");
+    cb_nothistory = new QCheckBox(QStringLiteral("不允许所有主号与历史完全相同"), box);
+    cb_nothistory->setObjectName("cb_nothistory");
+    auto& c = filter_->conditions;
+    connect(cb_notequaldist, &QCheckBox::toggled, this, [&c](bool on) { c.notEqualDistance = on; });
+    connect(cb_specnext, &QCheckBox::toggled, this, [&c](bool on) { c.noSpecialRuns = on; });
+    connect(cb_nothistory, &QCheckBox::toggled, this, [&c](bool on) { c.notHistory = on; });
+    for (QCheckBox* cb : {cb_notequaldist, cb_specnext, cb_nothistory}) column->addWidget(cb);
+
+    auto* tolerance = new QHBoxLayout();
+    cb_rcnumlimit = new QCheckBox(QStringLiteral("总容错"), box);
+    cb_rcnumlimit->setObjectName("cb_rcnumlimit");
+    combo_rcnum_from = new QComboBox(box);
+    combo_rcnum_from->setObjectName("combo_rcnum_from");
+    combo_rcnum_to = new QComboBox(box);
+    combo_rcnum_to->setObjectName("combo_rcnum_to");
+    for (int v = 0; v <= kToleranceChoiceMax; ++v) {
+        combo_rcnum_from->addItem(QString::number(v));
+        combo_rcnum_to->addItem(QString::number(v));
+    }
+    connect(cb_rcnumlimit, &QCheckBox::toggled, this, [&c](bool on) { c.totalTolerance.enabled = on; });
+    connect(combo_rcnum_from, &QComboBox::currentIndexChanged, this,
+            [&c](int i) { c.totalTolerance.from = i; });
+    connect(combo_rcnum_to, &QComboBox::currentIndexChanged, this, [&c](int i) { c.totalTolerance.to = i; });
+    tolerance->addWidget(cb_rcnumlimit);
+    tolerance->addWidget(combo_rcnum_from);
+    tolerance->addWidget(new QLabel(QStringLiteral("至"), box));
+    tolerance->addWidget(combo_rcnum_to);
+    tolerance->addStretch();
+    column->addLayout(tolerance);
+    column->addStretch();
+    return box;
+}
+
+QWidget* Tf_zh::buildResults() {
+    auto* box = new QWidget(this);
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    sg_zqresult = new QTableWidget(box);
+    sg_zqresult->setObjectName("sg_zqresult");
+    sg_zqresult->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sg_zqresult->verticalHeader()->setVisible(false);
+    column->addWidget(sg_zqresult, 1);
+    auto* bar = new QHBoxLayout();
+    l_zhgl_tzresult = new QLabel(box);
+    l_zhgl_tzresult->setObjectName("l_zhgl_tzresult");
+    l_zh_pageinfo = new QLabel(box);
+    l_zh_pageinfo->setObjectName("l_zh_pageinfo");
+    bar->addWidget(l_zhgl_tzresult);
+    bar->addWidget(l_zh_pageinfo);
+    bar->addStretch();
+    const struct {
+        QPushButton** button;
+        const char* name;
+        const char* caption;
+    } paging[] = {{&b_zh_firstpage, "b_zh_firstpage", "首页"},
+                  {&b_zh_priorpage, "b_zh_priorpage", "上页"},
+                  {&b_zh_nextpage, "b_zh_nextpage", "下页"},
+                  {&b_zh_lastpage, "b_zh_lastpage", "尾页"}};
+    for (const auto& p : paging) {
+        *p.button = new QPushButton(QString::fromUtf8(p.caption), box);
+        (*p.button)->setObjectName(p.name);
+        bar->addWidget(*p.button);
+    }
+    connect(b_zh_firstpage, &QPushButton::clicked, this, [this] { gotoPage(1); });
+    connect(b_zh_priorpage, &QPushButton::clicked, this, [this] {
+        if (filter_->currentPage > 1) gotoPage(filter_->currentPage - 1);
+    });
+    connect(b_zh_nextpage, &QPushButton::clicked, this, [this] {
+        if (filter_->currentPage < resultPageCount(filter_->results.count())) gotoPage(filter_->currentPage + 1);
+    });
+    connect(b_zh_lastpage, &QPushButton::clicked, this,
+            [this] { gotoPage(std::max(1, resultPageCount(filter_->results.count()))); });
+    column->addLayout(bar);
+    l_zh_status = new QLabel(box);
+    l_zh_status->setObjectName("l_zh_status");
+    column->addWidget(l_zh_status);
+    return box;
+}
+
+void Tf_zh::setMode(bool random) {
+    b_filter->setText(random ? QStringLiteral("机选组号") : QStringLiteral("常规过滤 "));
+    b_xzsgl->setEnabled(random);
+    me_jxzh->setEnabled(random);
+    if (random) me_jxzh->setText(QStringLiteral("10"));
+}
+
+void Tf_zh::startRun(bool continued, bool afterFilter) {
+    if (worker_) return;
+    RunRequest request;
+    request.randomMode = rb_jxzh->isChecked() && !continued;
+    request.randomAfterFilter = afterFilter;
+    const QString count = me_jxzh->text().trimmed();
+    if (!count.isEmpty()) request.randomCount = count.toInt();
+    const QString issue = cb_glqh->currentText();
+    if (!issue.isEmpty() && issue != QString::fromUtf8(kNotDrawnText)) request.referenceIssue = issue.toInt();
+    progressDone_ = 0;
+    progressTotal_ = 0;
+    cancelRequested_ = false;
+    request.progress = [this](const RunProgress& p) {
+        progressDone_ = p.done;
+        progressTotal_ = p.total;
+        return !cancelRequested_.load();
+    };
+    if (!continued) b_contfilter->setEnabled(true);
+    l_zh_status->setText(QString::fromUtf8(continued ? kContinueStatusText : kRunStatusText));
+    for (QPushButton* b : {b_filter, b_xzsgl, b_contfilter}) b->setEnabled(false);
+    b_cancelfilter->setEnabled(true);
+    outcome_ = std::make_unique<RunOutcome>();
+    ComboFilter* f = filter_.get();
+    RunOutcome* out = outcome_.get();
+    worker_ = QThread::create([f, out, request, continued] {
+        *out = continued ? f->ContinueRun(request) : f->StartRun(request);
+    });
+    connect(worker_, &QThread::finished, this, [this] { finishRun(); });
+    progressTimer_->start();
+    worker_->start();
+}
+
+void Tf_zh::finishRun() {
+    progressTimer_->stop();
+    worker_->deleteLater();
+    worker_ = nullptr;
+    b_cancelfilter->setEnabled(false);
+    b_filter->setEnabled(true);
+    b_xzsgl->setEnabled(rb_jxzh->isChecked());
+    b_contfilter->setEnabled(filter_->continueEnabled || filter_->runDone);
+    const RunOutcome outcome = *outcome_;
+    if (outcome.status == RunStatus::Completed) {
+        filter_->currentPage = 1;
+        showResultPage();
+        l_zh_status->setText(QString::fromStdString(outcome.statusText));
+    } else {
+        l_zh_status->setText(QString::fromStdString(filter_->resultStatusText()));
+    }
+    if (!outcome.message.empty()) showMessage(QString::fromStdString(outcome.message), this);
+}
+
+void Tf_zh::gotoPage(int page) {
+    filter_->currentPage = page;
+    showResultPage();
+}
+
+void Tf_zh::showResultPage() {
+    const ResultPage page = filter_->currentResultPage();
+    const int count = filter_->results.count();
+    l_zhgl_tzresult->setText(QString::fromStdString(resultCountLabel(count)));
+    l_zh_pageinfo->setText(QString::fromStdString(resultPageLabel(page.page, page.pages)));
+    sg_zqresult->clear();
+    sg_zqresult->setColumnCount(static_cast<int>(page.headers.size()));
+    QStringList headers;
+    for (const auto& h : page.headers) headers << QString::fromStdString(h);
+    sg_zqresult->setHorizontalHeaderLabels(headers);
+    sg_zqresult->setRowCount(static_cast<int>(page.rows.size()));
+    const int numberColumns = workspace().params.MainCount;
+    for (int r = 0; r < static_cast<int>(page.rows.size()); ++r) {
+        const auto& row = page.rows[static_cast<std::size_t>(r)];
+        for (int c = 0; c < static_cast<int>(row.size()); ++c) {
+            auto* item = new QTableWidgetItem(QString::fromStdString(row[static_cast<std::size_t>(c)]));
+            item->setTextAlignment(Qt::AlignCenter);
+            if (c == 0) item->setBackground(kSerialColour);
+            else if (c <= numberColumns) item->setBackground(kNumberColour);
+            sg_zqresult->setItem(r, c, item);
+        }
+    }
+}
+
+void Tf_zh::refreshNumberMemos() {
+    const int mainTo = workspace().params.MainTo;
+    m_zqkxhm->setPlainText(QString::fromStdString(numbersFieldText(filter_->conditions.candidates, mainTo)));
+    m_zqdm->setPlainText(QString::fromStdString(numbersFieldText(filter_->conditions.bankers, mainTo)));
+}
+
+void Tf_zh::refreshConditionControls() {
+    for (ZhConditionRow* row : rows_) row->refresh();
+    const auto& c = filter_->conditions;
+    cb_notequaldist->setChecked(c.notEqualDistance);
+    cb_specnext->setChecked(c.noSpecialRuns);
+    cb_nothistory->setChecked(c.notHistory);
+    cb_rcnumlimit->setChecked(c.totalTolerance.enabled);
+    combo_rcnum_from->setCurrentIndex(c.totalTolerance.from);
+    combo_rcnum_to->setCurrentIndex(c.totalTolerance.to);
+    refreshNumberMemos();
+}
+
+void Tf_zh::fillIssueList() {
+    cb_glqh->clear();
+    const t_s_dm& store = workspace().MainStore;
+    for (int r = 1; r <= store.Count(); ++r) {
+        const int issue = store.Row(r).fields[0];
+        if (issue < kFirstUndrawnIssue) cb_glqh->addItem(QString::number(issue));
+    }
+    cb_glqh->addItem(QString::fromUtf8(kNotDrawnText));
+    cb_glqh->setCurrentIndex(cb_glqh->count() - 1);
+}
+
+void Tf_zh::resetConditions() {
+    filter_->conditions.reset(workspace().params.MainTo);
+    refreshConditionControls();
+}
+
+void Tf_zh::setCandidates(const std::vector<int>& numbers) {
+    auto& flags = filter_->conditions.candidates;
+    flags.fill(false);
+    for (int n : numbers)
+        if (n >= 1 && n <= kMaxMainNumber) flags[static_cast<std::size_t>(n)] = true;
+    refreshNumberMemos();
+}
+
+void Tf_zh::setBankers(const std::vector<int>& numbers) {
+    auto& flags = filter_->conditions.bankers;
+    flags.fill(false);
+    if (static_cast<int>(numbers.size()) > workspace().params.MainCount) {
+        showMessage(QStringLiteral("选择主号胆码不能大于%1个").arg(workspace().params.MainCount), this);
+    } else {
+        for (int n : numbers)
+            if (n >= 1 && n <= kMaxMainNumber) flags[static_cast<std::size_t>(n)] = true;
+    }
+    refreshNumberMemos();
+}
+
+ZhConditionRow* Tf_zh::conditionRow(int id) const {
+    for (ZhConditionRow* row : rows_)
+        if (row->info().id == id) return row;
+    return nullptr;
+}
+
+void Tf_zh::saveConditionsTo(const std::filesystem::path& path) {
+    const std::string error = filter_->SaveConditions(path);
+    if (!error.empty()) showMessage(QString::fromStdString(error), this);
+}
+
+void Tf_zh::loadConditionsFrom(const std::filesystem::path& path) {
+    const ConditionLoad load = filter_->LoadConditions(path);
+    refreshConditionControls();
+    const std::string message = ComboFilter::loadMessage(load, path);
+    if (!message.empty()) showMessage(QString::fromStdString(message), this);
+}
+
+void Tf_zh::saveExitConditions(const std::filesystem::path& path) {
+    if (worker_) {
+        cancelRequested_ = true;
+        filter_->requestCancel();
+        worker_->wait();
+    }
+    saveConditionsTo(path);
+}
+
+void Tf_zh::rebuildForType() {
+    filter_->resetAll();
+    refreshConditionControls();
+    fillIssueList();
+    showResultPage();
+}
+
+void Tf_zh::refreshTypeParts() {
+    fillIssueList();
+    refreshNumberMemos();
+}
+
+void Tf_zh::setFilterTabCaptions(const QString& mainCaption, const QString&) {
+    pc_zh->setTabText(pc_zh->indexOf(mainTab_), mainCaption);
+}
+
+}  // namespace qorvel

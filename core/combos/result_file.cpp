@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <fstream>
-#include <random>
 
 #include "combos/condition_file.h"
+#include "text/file_io.h"
 #include "text/number_text.h"
 
 namespace qorvel {
@@ -49,39 +49,16 @@ std::string readResultFile(const std::filesystem::path& path, int perLine,
 
 std::string writeResultFile(const std::filesystem::path& path, int perLine,
                             const std::function<bool(std::vector<int32_t>&)>& nextRow) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    if (path.has_parent_path()) fs::create_directories(path.parent_path(), ec);
-    std::random_device rd;
-    fs::path temp = path;
-    temp += ".tmp" + std::to_string(rd() % 1000000);
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return "无法写入文件 " + path.string();
-        std::vector<int32_t> row(static_cast<std::size_t>(perLine));
-        std::string chunk;
-        while (nextRow(row)) {
+    // Result files can hold millions of lines: they are written in pieces of about 1 MiB.
+    std::vector<int32_t> row(static_cast<std::size_t>(perLine));
+    return writeFileAtomicallyStreamed(path, [&](std::string& chunk) {
+        while (chunk.size() < (1u << 20)) {
+            if (!nextRow(row)) return false;
             chunk += resultLine(row.data(), perLine);
             chunk += "\r\n";
-            if (chunk.size() >= (1u << 20)) {
-                out.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-                chunk.clear();
-            }
         }
-        out.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            fs::remove(temp, ec);
-            return "写入文件失败 " + path.string();
-        }
-    }
-    fs::rename(temp, path, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return "写入文件失败 " + path.string();
-    }
-    return {};
+        return true;
+    });
 }
 
 std::string saveMainResults(const std::filesystem::path& path, const ResultSet& results, int mainCount) {

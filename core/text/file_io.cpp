@@ -17,6 +17,14 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
 }
 
 std::string writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    return writeFileAtomicallyStreamed(path, [bytes](std::string& chunk) {
+        chunk.append(bytes);
+        return false;
+    });
+}
+
+std::string writeFileAtomicallyStreamed(const std::filesystem::path& path,
+                                        const std::function<bool(std::string& chunk)>& produce) {
     namespace fs = std::filesystem;
     std::error_code ec;
     if (path.has_parent_path()) fs::create_directories(path.parent_path(), ec);
@@ -26,7 +34,13 @@ std::string writeFileAtomically(const std::filesystem::path& path, std::string_v
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out) return "无法写入文件 " + path.string();
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::string chunk;
+        bool more = true;
+        while (more && out) {
+            chunk.clear();
+            more = produce(chunk);
+            out.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        }
         out.flush();
         if (!out) {
             out.close();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,11 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path);
 // Writes bytes to path through a temporary file and a rename. Creates missing parent folders. Returns an
 // empty string on success, otherwise a message naming the file.
 std::string writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// The same for output too large to hold at once: produce appends the next piece to chunk and returns false
+// once it has appended the last one. Nothing replaces the old file unless every piece was written.
+std::string writeFileAtomicallyStreamed(const std::filesystem::path& path,
+                                        const std::function<bool(std::string& chunk)>& produce);
 
 // Splits GBK file bytes into lines (CR LF, LF or CR end a line) and decodes each to UTF-8. A final line
 // without an end is kept; an empty file gives no lines.

@@ -20,6 +20,11 @@ SettingsStore& settingsStore() {
     return *g_state->settings;
 }
 
+tgs& formulaEvaluator() {
+    if (!g_state->formulas) g_state->formulas = std::make_unique<tgs>(g_state->ws);
+    return *g_state->formulas;
+}
+
 AppState* installAppState(AppState* state) {
     AppState* previous = g_state;
     g_state = state;

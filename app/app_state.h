@@ -6,6 +6,7 @@
 #include <QString>
 #include <memory>
 
+#include "engine/tgs.h"
 #include "types/settings_store.h"
 #include "types/workspace.h"
 
@@ -14,6 +15,8 @@ namespace qorvel {
 struct AppState {
     Workspace ws;
     std::unique_ptr<SettingsStore> settings;
+    // The shared formula evaluator, created first in the main window's creation step.
+    std::unique_ptr<tgs> formulas;
     int screenWidth = 0;
     int screenHeight = 0;
 };
@@ -22,6 +25,8 @@ struct AppState {
 AppState& appState();
 Workspace& workspace();
 SettingsStore& settingsStore();
+// The shared formula evaluator; created on first use when the main window has not made it yet.
+tgs& formulaEvaluator();
 
 // Installs the state of a new run (or none); returns the previous one.
 AppState* installAppState(AppState* state);

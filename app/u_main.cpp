@@ -173,7 +173,7 @@ void Tf_main::buildMenus() {
 
 void Tf_main::runCreationStep() {
     Workspace& ws = workspace();
-    // The shared formula evaluator joins this step when the formula language lands.
+    appState().formulas = std::make_unique<tgs>(ws);
     ws.dataTransformed = false;
     openPageCount_ = 0;
     ws.numberClasses = defaultNumberClassTable();

@@ -70,6 +70,11 @@ void MainWindowTest::firstStartCreatesTheDefaults() {
     for (int i = 0; i < kDeterminantOrderSize; ++i) QCOMPARE(int(ws.DeterminantOrder[i]), i + 1);
     QCOMPARE(int(ws.numberClasses.entries.size()), 8);
     QCOMPARE(fromUtf8(ws.numberClasses.entries[7].name), QStringLiteral("除四余数"));
+    // The shared evaluator is ready and reads the store the window opened (default draw 1..7).
+    QVERIFY(appState().formulas != nullptr);
+    int32_t value = 0;
+    QVERIFY(formulaEvaluator().evaluate("z_num1+z_num2*2", value));
+    QCOMPARE(int(value), 6);
 
     QSettings settings(home.settingsFile(), QSettings::IniFormat);
     const std::pair<const char*, int> defaults[] = {{"qs", 20},   {"coldcs", 4},   {"hotcs", 8},

@@ -47,6 +47,8 @@ class Tf_main : public QMainWindow {
     QWidget* tabSheet(PageId id) const;
     int OpenPageCount() const { return openPageCount_; }
     QString statusText() const;
+    // The text of the status bar's one panel; pages that open another page name it here.
+    void setStatusText(const QString& text);
     // Sets the caption to the current slot's name, with "(原始数据)" after a use of the type dialog.
     void setTypeCaption(bool originalDataSuffix);
 
@@ -84,7 +86,6 @@ class Tf_main : public QMainWindow {
     void showHelp();
     void onTabChanged(int index);
     void onTabBarContextMenu(const QPoint& pos);
-    void setStatusText(const QString& text);
     void activateTab(QWidget* sheet);
 
     QLabel* statusPanel_ = nullptr;

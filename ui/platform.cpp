@@ -35,6 +35,12 @@ public:
     QString saveFile(QWidget* parent, const QString& title, const QString& filter) override {
         return QFileDialog::getSaveFileName(parent, title, QString(), filter);
     }
+    QString openFileIn(QWidget* parent, const QString& title, const QString& filter, const QString& folder) override {
+        return QFileDialog::getOpenFileName(parent, title, folder, filter);
+    }
+    QString saveFileIn(QWidget* parent, const QString& title, const QString& filter, const QString& folder) override {
+        return QFileDialog::getSaveFileName(parent, title, folder, filter);
+    }
 };
 
 class DesktopShell : public ShellLauncher {
@@ -67,12 +73,16 @@ public:
         QTimer timer;
         timer.setSingleShot(true);
         QObject::connect(&timer, &QTimer::timeout, reply, &QNetworkReply::abort);
+        QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
         QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
         timer.start(timeoutMs);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        // A reply that failed at once has finished before the loop could hear it.
+        if (!reply->isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
         std::optional<QByteArray> body;
-        if (reply->error() == QNetworkReply::NoError) body = reply->readAll();
-        reply->deleteLater();
+        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (reply->isFinished() && reply->error() == QNetworkReply::NoError && (status == 0 || status / 100 == 2))
+            body = reply->readAll();
+        delete reply;
         return body;
     }
 };

@@ -27,6 +27,15 @@ public:
     // The chosen file, or an empty string when the user cancels.
     virtual QString openFile(QWidget* parent, const QString& title, const QString& filter) = 0;
     virtual QString saveFile(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // The same, starting in `folder`; seams that do not care about the folder need not override these.
+    virtual QString openFileIn(QWidget* parent, const QString& title, const QString& filter, const QString& folder) {
+        (void)folder;
+        return openFile(parent, title, filter);
+    }
+    virtual QString saveFileIn(QWidget* parent, const QString& title, const QString& filter, const QString& folder) {
+        (void)folder;
+        return saveFile(parent, title, filter);
+    }
 };
 
 class ShellLauncher {

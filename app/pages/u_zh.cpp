@@ -18,10 +18,18 @@
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "app/app_state.h"
 #include "app/pages/zh/zh_condition_row.h"
+#include "app/pages/zh/zh_custom_tab.h"
+#include "app/pages/zh/zh_operations.h"
+#include "app/pages/zh/zh_selfset_tab.h"
+#include "app/pages/zh/zh_tailset_tab.h"
+#include "app/pages/zh/zh_value_pickers.h"
+#include "app/pages/zh/zh_results.h"
 #include "combos/combo_filter.h"
+#include "combos/value_criteria.h"
 #include "ui/platform.h"
 
 namespace qorvel {
@@ -61,6 +69,7 @@ Tf_zh::Tf_zh(QWidget* parent) : QWidget(parent), filter_(std::make_unique<ComboF
     refreshConditionControls();
     fillIssueList();
     showResultPage();
+    wireValuePickers(*this);
 }
 
 Tf_zh::~Tf_zh() {
@@ -148,6 +157,8 @@ QWidget* Tf_zh::buildControls() {
     starts->addWidget(b_cancelfilter, 1, 1);
     starts->addWidget(new QLabel(QStringLiteral("设置过滤期号："), box), 2, 0);
     starts->addWidget(cb_glqh, 2, 1);
+    operations_ = new ZhOperations(*this);
+    starts->addWidget(operations_->b_glcz, 3, 0);
     grid->addLayout(starts, 1);
 
     connect(rb_cgzh, &QRadioButton::toggled, this, [this](bool on) { if (on) setMode(false); });
@@ -184,6 +195,14 @@ QWidget* Tf_zh::buildConditionTabs() {
         rows_.push_back(row);
     }
     for (QVBoxLayout* column : pages) column->addStretch();
+    // The group and formula lists sit among the sub-pages: after the amplitude pages and at the end.
+    const int afterAmplitudes = static_cast<int>(ConditionPage::Amplitude2) + 1;
+    selfSetTab_ = new ZhSelfSetTab(filter_->conditions, tabs);
+    tabs->insertTab(afterAmplitudes, selfSetTab_, QStringLiteral("自设条件"));
+    tailSetTab_ = new ZhTailSetTab(filter_->conditions, tabs);
+    tabs->insertTab(afterAmplitudes + 1, tailSetTab_, QStringLiteral("尾数设置"));
+    customTab_ = new ZhCustomTab(filter_->conditions, tabs);
+    tabs->addTab(customTab_, QStringLiteral("自定义指标"));
     return tabs;
 }
 
@@ -266,6 +285,8 @@ QWidget* Tf_zh::buildResults() {
     });
     connect(b_zh_lastpage, &QPushButton::clicked, this,
             [this] { gotoPage(std::max(1, resultPageCount(filter_->results.count()))); });
+    results_ = new ZhResults(*this);
+    bar->addWidget(results_->b_jgcl);
     column->addLayout(bar);
     l_zh_status = new QLabel(box);
     l_zh_status->setObjectName("l_zh_status");
@@ -304,8 +325,11 @@ void Tf_zh::startRun(bool continued, bool afterFilter) {
     outcome_ = std::make_unique<RunOutcome>();
     ComboFilter* f = filter_.get();
     RunOutcome* out = outcome_.get();
-    worker_ = QThread::create([f, out, request, continued] {
-        *out = continued ? f->ContinueRun(request) : f->StartRun(request);
+    std::vector<std::filesystem::path> batch = std::exchange(batchFiles_, {});
+    batchRun_ = !batch.empty();
+    worker_ = QThread::create([f, out, request, continued, batch] {
+        if (!batch.empty()) *out = f->runBatch(batch, request);
+        else *out = continued ? f->ContinueRun(request) : f->StartRun(request);
     });
     connect(worker_, &QThread::finished, this, [this] { finishRun(); });
     progressTimer_->start();
@@ -321,10 +345,15 @@ void Tf_zh::finishRun() {
     b_xzsgl->setEnabled(rb_jxzh->isChecked());
     b_contfilter->setEnabled(filter_->continueEnabled || filter_->runDone);
     const RunOutcome outcome = *outcome_;
+    if (std::exchange(batchRun_, false)) {
+        refreshConditionControls();
+        if (auto* conditions = findChild<QTabWidget*>("pc_zhcond")) conditions->setEnabled(true);
+    }
     if (outcome.status == RunStatus::Completed) {
         filter_->currentPage = 1;
         showResultPage();
-        l_zh_status->setText(QString::fromStdString(outcome.statusText));
+        l_zh_status->setText(QString::fromStdString(outcome.statusText.empty() ? filter_->resultStatusText()
+                                                                                 : outcome.statusText));
     } else {
         l_zh_status->setText(QString::fromStdString(filter_->resultStatusText()));
     }
@@ -368,6 +397,7 @@ void Tf_zh::refreshNumberMemos() {
 
 void Tf_zh::refreshConditionControls() {
     for (ZhConditionRow* row : rows_) row->refresh();
+    for (ZhListTab* tab : std::initializer_list<ZhListTab*>{selfSetTab_, tailSetTab_, customTab_}) tab->refresh();
     const auto& c = filter_->conditions;
     cb_notequaldist->setChecked(c.notEqualDistance);
     cb_specnext->setChecked(c.noSpecialRuns);
@@ -406,7 +436,7 @@ void Tf_zh::setBankers(const std::vector<int>& numbers) {
     auto& flags = filter_->conditions.bankers;
     flags.fill(false);
     if (static_cast<int>(numbers.size()) > workspace().params.MainCount) {
-        showMessage(QStringLiteral("选择主号胆码不能大于%1个").arg(workspace().params.MainCount), this);
+        showMessage(QString::fromUtf8(kBankerOverflowMessage), this);
     } else {
         for (int n : numbers)
             if (n >= 1 && n <= kMaxMainNumber) flags[static_cast<std::size_t>(n)] = true;
@@ -455,6 +485,37 @@ void Tf_zh::refreshTypeParts() {
 
 void Tf_zh::setFilterTabCaptions(const QString& mainCaption, const QString&) {
     pc_zh->setTabText(pc_zh->indexOf(mainTab_), mainCaption);
+}
+
+void Tf_zh::startBatch(std::vector<std::filesystem::path> files) {
+    if (worker_ || files.empty()) return;
+    batchFiles_ = std::move(files);
+    // The batch loads conditions on the run thread, so they stay out of reach until it ends.
+    if (auto* conditions = findChild<QTabWidget*>("pc_zhcond")) conditions->setEnabled(false);
+    startRun(false, false);
+}
+
+bool Tf_zh::addforselfcond(const std::vector<int>& numbers) {
+    const auto added = selfSetTab_->addThroughDialog(numbers);
+    if (!added) return false;
+    showMessage(QString::fromStdString(selfSetExportedMessage(*added)), this);
+    selfSetTab_->switchBox->setChecked(true);
+    return true;
+}
+
+bool Tf_zh::addforselfcond_ws(const std::vector<int>& digits) {
+    const auto added = tailSetTab_->addThroughDialog(digits);
+    if (!added) return false;
+    showMessage(QString::fromStdString(tailSetExportedMessage(*added)), this);
+    tailSetTab_->switchBox->setChecked(true);
+    return true;
+}
+
+bool Tf_zh::addforselfzb(const QString& formula, int rangeStart, int rangeEnd, int currentValue) {
+    const auto added = customTab_->addThroughPicker(formula, rangeStart, rangeEnd, currentValue);
+    if (!added) return false;
+    showMessage(QString::fromStdString(customExportedMessage(*added)), this);
+    return true;
 }
 
 }  // namespace qorvel

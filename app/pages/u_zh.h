@@ -27,6 +27,11 @@ namespace qorvel {
 
 class ComboFilter;
 class ZhConditionRow;
+class ZhResults;
+class ZhSelfSetTab;
+class ZhTailSetTab;
+class ZhCustomTab;
+class ZhOperations;
 struct RunOutcome;
 
 // The tabs of the page whose visibility follows the special-number count of the type.
@@ -59,7 +64,25 @@ class Tf_zh : public QWidget {
     void setCandidates(const std::vector<int>& numbers);
     void setBankers(const std::vector<int>& numbers);
     ZhConditionRow* conditionRow(int id) const;
+    // The main result set's popup and its entries.
+    ZhResults* results() const { return results_; }
     void showResultPage();
+    // Rewrites every condition control from the conditions (after a reset, a load or an undo).
+    void refreshConditionControls();
+    // "批量过滤": loads and runs the files one after another on the run thread.
+    void startBatch(std::vector<std::filesystem::path> files);
+
+    // Entry points the analysis pages export conditions through: the self-set dialog with `numbers`
+    // ticked, the tail-set dialog with `digits` ticked, and the check-list picker over rangeStart..rangeEnd
+    // for `formula`. Each appends the condition on OK, confirms it and ticks its list's switch; false when
+    // cancelled or refused.
+    bool addforselfcond(const std::vector<int>& numbers = {});
+    bool addforselfcond_ws(const std::vector<int>& digits = {});
+    bool addforselfzb(const QString& formula, int rangeStart, int rangeEnd, int currentValue);
+    ZhSelfSetTab* selfSetTab() const { return selfSetTab_; }
+    ZhTailSetTab* tailSetTab() const { return tailSetTab_; }
+    ZhCustomTab* customTab() const { return customTab_; }
+    ZhOperations* operations() const { return operations_; }
 
     QTabWidget* pc_zh = nullptr;
     QPushButton* b_zqkxhm = nullptr;
@@ -101,12 +124,18 @@ class Tf_zh : public QWidget {
     void startRun(bool continued, bool afterFilter);
     void finishRun();
     void refreshNumberMemos();
-    void refreshConditionControls();
     void fillIssueList();
     void gotoPage(int page);
 
     std::unique_ptr<ComboFilter> filter_;
     std::vector<ZhConditionRow*> rows_;
+    ZhResults* results_ = nullptr;
+    ZhSelfSetTab* selfSetTab_ = nullptr;
+    ZhTailSetTab* tailSetTab_ = nullptr;
+    ZhCustomTab* customTab_ = nullptr;
+    ZhOperations* operations_ = nullptr;
+    std::vector<std::filesystem::path> batchFiles_;  // handed to the next run by startBatch
+    bool batchRun_ = false;                          // the current run is a batch (it loads conditions)
     QWidget* mainTab_ = nullptr;
     QThread* worker_ = nullptr;
     QTimer* progressTimer_ = nullptr;

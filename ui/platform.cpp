@@ -9,6 +9,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QStringList>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
@@ -119,6 +120,13 @@ bool askYesNo(const QString& text, const QString& title, QWidget* parent) {
 
 QString invalidNumberMessage(const QString& text) {
     return QStringLiteral("'%1' 不是有效的整数").arg(text);
+}
+
+QString fileDialogFilter(const char* pairs) {
+    const QStringList parts = QString::fromUtf8(pairs).split('|');
+    QStringList descriptions;
+    for (qsizetype i = 0; i < parts.size(); i += 2) descriptions << parts[i];
+    return descriptions.join(QStringLiteral(";;"));
 }
 
 }  // namespace qorvel

@@ -71,4 +71,8 @@ bool askYesNo(const QString& text, const QString& title, QWidget* parent = nullp
 // The message for a box that should hold a whole number and does not.
 QString invalidNumberMessage(const QString& text);
 
+// A filter written as "description|pattern|description|pattern" in the form the file dialogs take
+// ("description;;description"; each description already names its pattern in brackets).
+QString fileDialogFilter(const char* pairs);
+
 }  // namespace qorvel

@@ -102,15 +102,6 @@ QLineEdit* editor(QWidget* parent, const char* name) {
     return e;
 }
 
-// The file dialogs take "description;;description"; the filters are written "description|pattern|...",
-// each description naming its pattern in brackets already.
-QString dialogFilter(const char* pairs) {
-    const QStringList parts = QString::fromUtf8(pairs).split('|');
-    QStringList descriptions;
-    for (qsizetype i = 0; i < parts.size(); i += 2) descriptions << parts[i];
-    return descriptions.join(QStringLiteral(";;"));
-}
-
 // A file name from a dialog as the core's file functions take it.
 std::filesystem::path filePath(const QString& name) {
     return std::filesystem::path(QFile::encodeName(name).toStdString());
@@ -312,7 +303,7 @@ void Tf_gxsjq::addGraphically() {
 
 void Tf_gxsjq::importFile(bool replace) {
     const QString title = QString::fromUtf8(replace ? kReplaceImportTitle : kAppendImportTitle);
-    const QString name = platform().files->openFile(this, title, dialogFilter(kImportFilter));
+    const QString name = platform().files->openFile(this, title, fileDialogFilter(kImportFilter));
     if (name.isEmpty()) return;
     const ImportResult result =
         importDrawFile(workspace(), filePath(name), replace ? ImportMode::Replace : ImportMode::Append);
@@ -323,7 +314,7 @@ void Tf_gxsjq::importFile(bool replace) {
 void Tf_gxsjq::exportFile() {
     Workspace& ws = workspace();
     const QString chosen =
-        platform().files->saveFile(this, QString::fromUtf8(kExportTitle), dialogFilter(kExportFilter));
+        platform().files->saveFile(this, QString::fromUtf8(kExportTitle), fileDialogFilter(kExportFilter));
     if (chosen.isEmpty()) return;
     const QString name = fromUtf8(withTextExtension(toUtf8(chosen)));
     // A type without special numbers has nothing to ask about.

@@ -61,13 +61,6 @@ QPushButton* namedButton(const char* caption, const char* name, QWidget* parent)
 
 }  // namespace
 
-QString fileDialogFilter(const char* pairs) {
-    const QStringList parts = QString::fromUtf8(pairs).split('|');
-    QStringList descriptions;
-    for (qsizetype i = 0; i < parts.size(); i += 2) descriptions << parts[i];
-    return descriptions.join(QStringLiteral(";;"));
-}
-
 TicketInput readTicketText(const std::string& text, const Workspace& ws) {
     const TypeParams& p = ws.params;
     TicketInput input;

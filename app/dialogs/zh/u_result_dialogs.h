@@ -18,9 +18,6 @@ namespace qorvel {
 
 struct Workspace;
 
-// A filter written as "description|pattern|description|pattern" in the form the file dialogs take
-// ("description;;description"; each description already names its pattern in brackets).
-QString fileDialogFilter(const char* pairs);
 
 // The ticket of a masked editor's text: the mainCount numbers ascending, or the message to show (a piece
 // that is not a whole number, a number outside the main range, a number given twice).

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/app_state.h"
-#include "app/dialogs/zh/zh_group_series.h"
+#include "combos/group_series.h"
 #include "app/dialogs/zh/zh_value_choice.h"
 #include "app/pages/u_zbpxz.h"
 #include "app/pages/u_zh.h"

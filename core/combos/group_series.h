@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/views/dissection_input.h"
+#include "views/dissection_input.h"
 
 namespace qorvel {
 

@@ -1,4 +1,4 @@
-#include "app/dialogs/zh/zh_group_series.h"
+#include "combos/group_series.h"
 
 #include <algorithm>
 

@@ -59,13 +59,7 @@ void applyChosenType(Tf_main& window) {
 }
 
 void applySpecialTabs(const SpecialTabVisibility& tabs) {
-    const std::pair<const std::optional<bool>&, ZhSpecialTab> zhTabs[] = {
-        {tabs.specialFilter, ZhSpecialTab::SpecialFilter},
-        {tabs.singleSpecialFilter, ZhSpecialTab::SingleSpecialFilter},
-        {tabs.dualZoneMatch, ZhSpecialTab::DualZoneMatch},
-    };
-    for (const auto& [visible, tab] : zhTabs)
-        if (visible && f_zh) f_zh->setSpecialTabVisible(tab, *visible);
+    if (f_zh) f_zh->applyTabVisibility(tabs);
     const std::pair<const std::optional<bool>&, TdshSpecialTab> tdshTabs[] = {
         {tabs.specialBanker, TdshSpecialTab::SpecialBanker},
         {tabs.specialKill, TdshSpecialTab::SpecialKill},

@@ -21,14 +21,22 @@
 #include <utility>
 
 #include "app/app_state.h"
+#include "app/pages/zh/zh_blue_tab.h"
+#include "app/pages/zh/zh_dual_tab.h"
+#include "app/pages/zh/zh_zone_tab.h"
+#include "app/type_change.h"
 #include "app/pages/zh/zh_condition_row.h"
 #include "app/pages/zh/zh_custom_tab.h"
 #include "app/pages/zh/zh_operations.h"
 #include "app/pages/zh/zh_selfset_tab.h"
 #include "app/pages/zh/zh_tailset_tab.h"
 #include "app/pages/zh/zh_value_pickers.h"
+#include "app/pages/zh/zh_result_grid.h"
 #include "app/pages/zh/zh_results.h"
 #include "combos/combo_filter.h"
+#include "combos/dual_match.h"
+#include "combos/special_conditions.h"
+#include "combos/special_filter.h"
 #include "combos/value_criteria.h"
 #include "ui/platform.h"
 
@@ -38,9 +46,11 @@ namespace {
 constexpr int kFirstUndrawnIssue = 9999998;  // issues from here on are not real draws
 constexpr int kProgressPollMs = 200;
 constexpr int kMemoHeight = 44;
-const QColor kSerialColour(251, 232, 210);
-const QColor kNumberColour(206, 255, 255);
 const char* const kNotDrawnText = "未开奖期";
+const char* const kBlueCustomExportedMessage =
+    "过滤设置成功。该项过滤设置是在超强组号的蓝号过滤自定义指标中实现的，可在超强组号的蓝号过滤自定义指标的列表框中查看。";
+const char* const kZoneCustomExportedMessage =
+    "过滤设置成功。该项过滤设置是在超强组号的副区过滤自定义指标中实现的，可在超强组号的副区过滤自定义指标的列表框中查看。";
 
 // Caption of each condition sub-page, in the order of ConditionPage.
 constexpr const char* kConditionPageCaptions[] = {
@@ -49,14 +59,27 @@ constexpr const char* kConditionPageCaptions[] = {
 
 }  // namespace
 
-Tf_zh::Tf_zh(QWidget* parent) : QWidget(parent), filter_(std::make_unique<ComboFilter>(workspace())) {
+Tf_zh::Tf_zh(QWidget* parent)
+    : QWidget(parent),
+      filter_(std::make_unique<ComboFilter>(workspace())),
+      specialConditions_(std::make_unique<SpecialConditionFiles>()),
+      specialResults_(std::make_unique<SpecialResultSet>()),
+      dualResults_(std::make_unique<DualResultSet>()) {
     setWindowTitle(QStringLiteral("超强组号"));
     filter_->resetAll();
+    specialConditions_->blue.reset();
+    specialConditions_->zone.reset(workspace().params);
     auto* layout = new QVBoxLayout(this);
     pc_zh = new QTabWidget(this);
     pc_zh->setObjectName("pc_zh");
     mainTab_ = buildMainTab();
     pc_zh->addTab(mainTab_, fromUtf8(workspace().MainLabel()) + QStringLiteral("过滤"));
+    blueTab_ = new ZhBlueTab(*this, pc_zh);
+    pc_zh->addTab(blueTab_, fromUtf8(workspace().SpecialLabel()) + QStringLiteral("过滤"));
+    zoneTab_ = new ZhZoneTab(*this, pc_zh);
+    pc_zh->addTab(zoneTab_, QStringLiteral("副区过滤"));
+    dualTab_ = new ZhDualTab(*this, pc_zh);
+    pc_zh->addTab(dualTab_, QStringLiteral("双区匹配"));
     layout->addWidget(pc_zh);
     progressTimer_ = new QTimer(this);
     progressTimer_->setInterval(kProgressPollMs);
@@ -70,6 +93,7 @@ Tf_zh::Tf_zh(QWidget* parent) : QWidget(parent), filter_(std::make_unique<ComboF
     fillIssueList();
     showResultPage();
     wireValuePickers(*this);
+    applyTypeTabs();
 }
 
 Tf_zh::~Tf_zh() {
@@ -252,8 +276,7 @@ QWidget* Tf_zh::buildResults() {
     column->setContentsMargins(0, 0, 0, 0);
     sg_zqresult = new QTableWidget(box);
     sg_zqresult->setObjectName("sg_zqresult");
-    sg_zqresult->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    sg_zqresult->verticalHeader()->setVisible(false);
+    setUpResultGrid(sg_zqresult);
     column->addWidget(sg_zqresult, 1);
     auto* bar = new QHBoxLayout();
     l_zhgl_tzresult = new QLabel(box);
@@ -370,23 +393,7 @@ void Tf_zh::showResultPage() {
     const int count = filter_->results.count();
     l_zhgl_tzresult->setText(QString::fromStdString(resultCountLabel(count)));
     l_zh_pageinfo->setText(QString::fromStdString(resultPageLabel(page.page, page.pages)));
-    sg_zqresult->clear();
-    sg_zqresult->setColumnCount(static_cast<int>(page.headers.size()));
-    QStringList headers;
-    for (const auto& h : page.headers) headers << QString::fromStdString(h);
-    sg_zqresult->setHorizontalHeaderLabels(headers);
-    sg_zqresult->setRowCount(static_cast<int>(page.rows.size()));
-    const int numberColumns = workspace().params.MainCount;
-    for (int r = 0; r < static_cast<int>(page.rows.size()); ++r) {
-        const auto& row = page.rows[static_cast<std::size_t>(r)];
-        for (int c = 0; c < static_cast<int>(row.size()); ++c) {
-            auto* item = new QTableWidgetItem(QString::fromStdString(row[static_cast<std::size_t>(c)]));
-            item->setTextAlignment(Qt::AlignCenter);
-            if (c == 0) item->setBackground(kSerialColour);
-            else if (c <= numberColumns) item->setBackground(kNumberColour);
-            sg_zqresult->setItem(r, c, item);
-        }
-    }
+    fillResultGrid(sg_zqresult, page.headers, page.rows, workspace().params.MainCount);
 }
 
 void Tf_zh::refreshNumberMemos() {
@@ -476,6 +483,54 @@ void Tf_zh::rebuildForType() {
     refreshConditionControls();
     fillIssueList();
     showResultPage();
+    // The special range changes with the type: the special conditions and results start afresh.
+    specialConditions_->blue.reset();
+    specialConditions_->zone.reset(workspace().params);
+    specialResults_->clear();
+    dualResults_->clear();
+    blueTab_->refreshForType();
+    blueTab_->refresh();
+    blueTab_->showResults();
+    zoneTab_->refresh();
+    zoneTab_->showResults();
+    dualTab_->showResults();
+    applyTypeTabs();
+}
+
+QWidget* Tf_zh::specialTab(ZhSpecialTab tab) const {
+    switch (tab) {
+        case ZhSpecialTab::SpecialFilter: return zoneTab_;
+        case ZhSpecialTab::SingleSpecialFilter: return blueTab_;
+        case ZhSpecialTab::DualZoneMatch: return dualTab_;
+    }
+    return nullptr;
+}
+
+void Tf_zh::setSpecialTabVisible(ZhSpecialTab tab, bool visible) {
+    QWidget* page = specialTab(tab);
+    const int index = page ? pc_zh->indexOf(page) : -1;
+    if (index >= 0) pc_zh->setTabVisible(index, visible);
+}
+
+bool Tf_zh::specialTabVisible(ZhSpecialTab tab) const {
+    QWidget* page = specialTab(tab);
+    const int index = page ? pc_zh->indexOf(page) : -1;
+    return index >= 0 && pc_zh->isTabVisible(index);
+}
+
+void Tf_zh::applyTypeTabs() {
+    const Workspace& ws = workspace();
+    applyTabVisibility(specialTabVisibility(ws.params.SpecialCount, ws.SpecialLabel()));
+}
+
+void Tf_zh::applyTabVisibility(const SpecialTabVisibility& tabs) {
+    const std::pair<const std::optional<bool>&, ZhSpecialTab> zhTabs[] = {
+        {tabs.specialFilter, ZhSpecialTab::SpecialFilter},
+        {tabs.singleSpecialFilter, ZhSpecialTab::SingleSpecialFilter},
+        {tabs.dualZoneMatch, ZhSpecialTab::DualZoneMatch},
+    };
+    for (const auto& [visible, tab] : zhTabs)
+        if (visible) setSpecialTabVisible(tab, *visible);
 }
 
 void Tf_zh::refreshTypeParts() {
@@ -483,8 +538,9 @@ void Tf_zh::refreshTypeParts() {
     refreshNumberMemos();
 }
 
-void Tf_zh::setFilterTabCaptions(const QString& mainCaption, const QString&) {
+void Tf_zh::setFilterTabCaptions(const QString& mainCaption, const QString& specialCaption) {
     pc_zh->setTabText(pc_zh->indexOf(mainTab_), mainCaption);
+    pc_zh->setTabText(pc_zh->indexOf(blueTab_), specialCaption);
 }
 
 void Tf_zh::startBatch(std::vector<std::filesystem::path> files) {
@@ -515,6 +571,16 @@ bool Tf_zh::addforselfzb(const QString& formula, int rangeStart, int rangeEnd, i
     const auto added = customTab_->addThroughPicker(formula, rangeStart, rangeEnd, currentValue);
     if (!added) return false;
     showMessage(QString::fromStdString(customExportedMessage(*added)), this);
+    return true;
+}
+
+bool Tf_zh::addforspecialzb(const QString& formula, int rangeStart, int rangeEnd, int currentValue) {
+    const int specialCount = workspace().params.SpecialCount;
+    if (specialCount != 1 && specialCount != 2) return false;
+    ZhCustomTab* tab = specialCount == 1 ? blueTab_->customTab() : zoneTab_->customTab();
+    const auto added = tab->addThroughPicker(formula, rangeStart, rangeEnd, currentValue);
+    if (!added) return false;
+    showMessage(QString::fromUtf8(specialCount == 1 ? kBlueCustomExportedMessage : kZoneCustomExportedMessage), this);
     return true;
 }
 

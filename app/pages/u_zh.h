@@ -9,6 +9,7 @@
 #include <atomic>
 #include <filesystem>
 #include <memory>
+#include <random>
 #include <vector>
 
 class QTabWidget;
@@ -32,7 +33,14 @@ class ZhSelfSetTab;
 class ZhTailSetTab;
 class ZhCustomTab;
 class ZhOperations;
+class ZhBlueTab;
+class ZhZoneTab;
+class ZhDualTab;
+class SpecialResultSet;
+class DualResultSet;
+struct SpecialConditionFiles;
 struct RunOutcome;
+struct SpecialTabVisibility;
 
 // The tabs of the page whose visibility follows the special-number count of the type.
 enum class ZhSpecialTab { SpecialFilter /*副区过滤*/, SingleSpecialFilter, DualZoneMatch /*双区匹配*/ };
@@ -48,8 +56,12 @@ class Tf_zh : public QWidget {
     void rebuildForType();
     // Refreshes the parts that depend on the type (after every use of the type dialog).
     void refreshTypeParts();
-    void setSpecialTabVisible(ZhSpecialTab, bool) {}
-    // Captions of the main and special filter tabs: MainLabel + "过滤" and SpecialLabel + "过滤".
+    // Shows or hides one of the special-zone tabs.
+    void setSpecialTabVisible(ZhSpecialTab tab, bool visible);
+    bool specialTabVisible(ZhSpecialTab tab) const;
+    // Shows and hides the special tabs as the rule for a type says (unset entries stay as they are).
+    void applyTabVisibility(const SpecialTabVisibility& tabs);
+    // Captions of the main and single-special filter tabs: MainLabel + "过滤" and SpecialLabel + "过滤".
     void setFilterTabCaptions(const QString& mainCaption, const QString& specialCaption);
 
     ComboFilter& filter() { return *filter_; }
@@ -79,10 +91,24 @@ class Tf_zh : public QWidget {
     bool addforselfcond(const std::vector<int>& numbers = {});
     bool addforselfcond_ws(const std::vector<int>& digits = {});
     bool addforselfzb(const QString& formula, int rangeStart, int rangeEnd, int currentValue);
+    // The same for the custom list of the special-zone tab the type uses ("蓝号过滤" with one special
+    // number, "副区过滤" with two); false with more special numbers.
+    bool addforspecialzb(const QString& formula, int rangeStart, int rangeEnd, int currentValue);
     ZhSelfSetTab* selfSetTab() const { return selfSetTab_; }
     ZhTailSetTab* tailSetTab() const { return tailSetTab_; }
     ZhCustomTab* customTab() const { return customTab_; }
     ZhOperations* operations() const { return operations_; }
+    ZhBlueTab* blueTab() const { return blueTab_; }
+    ZhZoneTab* zoneTab() const { return zoneTab_; }
+    ZhDualTab* dualTab() const { return dualTab_; }
+
+    // The special-zone state: the conditions of the two special tabs, the special result set they fill
+    // and the dual result set the matching builds from it and the main result set.
+    SpecialConditionFiles& specialConditions() { return *specialConditions_; }
+    SpecialResultSet& specialResults() { return *specialResults_; }
+    DualResultSet& dualResults() { return *dualResults_; }
+    // The random source of the random matching and of random full tickets.
+    std::mt19937& random() { return random_; }
 
     QTabWidget* pc_zh = nullptr;
     QPushButton* b_zqkxhm = nullptr;
@@ -126,14 +152,24 @@ class Tf_zh : public QWidget {
     void refreshNumberMemos();
     void fillIssueList();
     void gotoPage(int page);
+    QWidget* specialTab(ZhSpecialTab tab) const;
+    // Shows the special tabs the current type uses.
+    void applyTypeTabs();
 
     std::unique_ptr<ComboFilter> filter_;
+    std::unique_ptr<SpecialConditionFiles> specialConditions_;
+    std::unique_ptr<SpecialResultSet> specialResults_;
+    std::unique_ptr<DualResultSet> dualResults_;
+    std::mt19937 random_{std::random_device{}()};
     std::vector<ZhConditionRow*> rows_;
     ZhResults* results_ = nullptr;
     ZhSelfSetTab* selfSetTab_ = nullptr;
     ZhTailSetTab* tailSetTab_ = nullptr;
     ZhCustomTab* customTab_ = nullptr;
     ZhOperations* operations_ = nullptr;
+    ZhBlueTab* blueTab_ = nullptr;
+    ZhZoneTab* zoneTab_ = nullptr;
+    ZhDualTab* dualTab_ = nullptr;
     std::vector<std::filesystem::path> batchFiles_;  // handed to the next run by startBatch
     bool batchRun_ = false;                          // the current run is a batch (it loads conditions)
     QWidget* mainTab_ = nullptr;

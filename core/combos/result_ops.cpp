@@ -125,9 +125,13 @@ std::array<int, kDualPrizeLevels> dualPrizeCheck(std::vector<DualTicket>& ticket
         for (int32_t v : mine) n += std::count(win.begin(), win.end(), v) > 0 ? 1 : 0;
         return n;
     };
+    // The level table is written for five main numbers. A game with more counts its main hits from the
+    // top, so that every main number matched still reaches the first rows (six of six ranks as five).
+    const int surplus = std::max(0, static_cast<int>(winMain.size()) - kDualTableMainCount);
     std::array<int, kDualPrizeLevels> perLevel{};
     for (auto& t : tickets) {
-        t.level = dualPrizeLevel(among(t.main, winMain), among(t.special, winSpecial));
+        const int mainHits = std::max(0, among(t.main, winMain) - surplus);
+        t.level = dualPrizeLevel(mainHits, among(t.special, winSpecial));
         ++perLevel[static_cast<std::size_t>(t.level)];
     }
     // Level 0 sorts last.

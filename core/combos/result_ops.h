@@ -14,6 +14,7 @@ namespace qorvel {
 
 constexpr uint8_t kRemovalMark = 199;  // hit byte of a ticket found in the removal list
 constexpr int kDualPrizeLevels = 9;    // level 0 (no prize) and levels 1..8
+constexpr int kDualTableMainCount = 5; // the main numbers the level table is written for
 constexpr const char* kPrintFileName = "temppadnote.txt";
 
 struct RemovalOutcome {
@@ -46,7 +47,8 @@ int dualPrizeLevel(int mainHits, int specialHits);
 std::string dualLevelText(int level);
 
 // Sets every ticket's level against the winning numbers and sorts the tickets by level (1 first, no
-// prize last), keeping the order within a level. Returns the tickets per level (index = level).
+// prize last), keeping the order within a level. With more than five winning main numbers the main hits
+// count from the top: each number beyond five that was not matched costs one hit. Returns the tickets per level (index = level).
 std::array<int, kDualPrizeLevels> dualPrizeCheck(std::vector<DualTicket>& tickets,
                                                  const std::vector<int32_t>& winMain,
                                                  const std::vector<int32_t>& winSpecial);

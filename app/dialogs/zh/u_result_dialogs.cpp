@@ -1,6 +1,7 @@
 #include "app/dialogs/zh/u_result_dialogs.h"
 
 #include <QFontDatabase>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,8 @@
 
 #include "app/app_state.h"
 #include "combos/condition_file.h"
+#include "combos/dual_match.h"
+#include "combos/special_filter.h"
 #include "draws/draw_entry.h"
 #include "draws/history_edit.h"
 #include "text/file_io.h"
@@ -46,12 +49,6 @@ QString ticketMask(int count) {
     return groups.join('-') + QStringLiteral(";_");
 }
 
-QString ticketText(const std::vector<int>& numbers) {
-    QStringList groups;
-    for (int n : numbers) groups << fromUtf8(TwoDigitText(n));
-    return groups.join('-');
-}
-
 QPushButton* namedButton(const char* caption, const char* name, QWidget* parent) {
     auto* button = new QPushButton(QString::fromUtf8(caption), parent);
     button->setObjectName(name);
@@ -61,20 +58,41 @@ QPushButton* namedButton(const char* caption, const char* name, QWidget* parent)
 
 }  // namespace
 
-TicketInput readTicketText(const std::string& text, const Workspace& ws) {
+int ticketZoneCount(const Workspace& ws, TicketZone zone) {
+    // A special group holds at most the numbers the special result set keeps.
+    return zone == TicketZone::Main ? ws.params.MainCount
+                                    : std::clamp(ws.params.SpecialCount, 1, kMaxSpecialGroupNumbers);
+}
+
+void prepareTicketField(QLineEdit* field, const Workspace& ws, TicketZone zone) {
+    field->setInputMask(ticketMask(ticketZoneCount(ws, zone)));
+    field->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QString(3 * kMaxTicketNumbers, '0')) + 16);
+}
+
+QString ticketFieldText(const std::vector<int>& numbers) {
+    QStringList groups;
+    for (int n : numbers) groups << fromUtf8(TwoDigitText(n));
+    return groups.join('-');
+}
+
+TicketInput readTicketText(const std::string& text, const Workspace& ws, TicketZone zone) {
     const TypeParams& p = ws.params;
+    const bool special = zone == TicketZone::Special;
     TicketInput input;
-    NumberListResult parsed = parseNumberList(text, p.MainCount);
+    NumberListResult parsed = parseNumberList(text, ticketZoneCount(ws, zone));
     if (!parsed.error.empty()) {
         input.error = parsed.error;
         return input;
     }
-    // A ticket outside the main range could not be checked or filtered again, so it is refused here.
-    DrawFields fields{};
-    for (int i = 0; i < p.MainCount; ++i) fields[static_cast<std::size_t>(1 + i)] = parsed.numbers[static_cast<std::size_t>(i)];
-    if (auto fault = findRangeFault(p, fields, 0)) {
-        input.error = rangeFaultMessage(ws, *fault);
-        return input;
+    // A ticket outside its zone's range could not be checked or filtered again, so it is refused here.
+    const int from = special ? p.SpecialFrom : p.MainFrom;
+    const int to = special ? p.SpecialTo : p.MainTo;
+    for (int v : parsed.numbers) {
+        if (v < from || v > to) {
+            input.error = rangeFaultMessage(ws, RangeFault{special, v, from, to});
+            return input;
+        }
     }
     std::sort(parsed.numbers.begin(), parsed.numbers.end());
     if (std::adjacent_find(parsed.numbers.begin(), parsed.numbers.end()) != parsed.numbers.end()) {
@@ -85,52 +103,79 @@ TicketInput readTicketText(const std::string& text, const Workspace& ws) {
     return input;
 }
 
-TicketEditDialog::TicketEditDialog(const QString& caption, const Workspace& ws, QWidget* parent)
-    : QDialog(parent), ws_(ws) {
+TicketEditDialog::TicketEditDialog(const QString& caption, const Workspace& ws, QWidget* parent,
+                                   TicketLayout layout)
+    : QDialog(parent), ws_(ws), layout_(layout) {
     setObjectName("f_zhedit");
     setWindowTitle(caption);
-    l_zh = new QLabel(fromUtf8(ws.MainLabel()) + QStringLiteral("："), this);
-    l_zh->setObjectName("l_zh");
-    me_zh = new QLineEdit(this);
-    me_zh->setObjectName("me_zh");
-    me_zh->setInputMask(ticketMask(ws.params.MainCount));
-    me_zh->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    me_zh->setMinimumWidth(me_zh->fontMetrics().horizontalAdvance(QString(3 * kMaxTicketNumbers, '0')) + 16);
-    l_zh->setBuddy(me_zh);
+    auto* rows = new QGridLayout;
+    if (layout_ != TicketLayout::Special) me_zh = addZoneField(TicketZone::Main, l_zh, rows);
+    if (layout_ != TicketLayout::Main) me_fq = addZoneField(TicketZone::Special, l_fq, rows);
     b_ok = namedButton("确定", "b_ok", this);
     b_ok->setDefault(true);
     b_cancel = namedButton("取消", "b_cancel", this);
     connect(b_ok, &QPushButton::clicked, this, &TicketEditDialog::accept);
     connect(b_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* field = new QHBoxLayout;
-    field->addWidget(l_zh);
-    field->addWidget(me_zh, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(b_ok);
     buttons->addWidget(b_cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(field);
-    layout->addLayout(buttons);
+    auto* layoutBox = new QVBoxLayout(this);
+    layoutBox->addLayout(rows);
+    layoutBox->addLayout(buttons);
     setMinimumWidth(kTicketDialogMinWidth);
 }
 
+QLineEdit* TicketEditDialog::addZoneField(TicketZone zone, QLabel*& label, QGridLayout* rows) {
+    const bool main = zone == TicketZone::Main;
+    label = new QLabel(fromUtf8(main ? ws_.MainLabel() : ws_.SpecialLabel()) + QStringLiteral("："), this);
+    label->setObjectName(main ? "l_zh" : "l_fq");
+    auto* field = new QLineEdit(this);
+    field->setObjectName(main ? "me_zh" : "me_fq");
+    prepareTicketField(field, ws_, zone);
+    label->setBuddy(field);
+    const int row = rows->count() / 2;  // a label and a field per zone
+    rows->addWidget(label, row, 0);
+    rows->addWidget(field, row, 1);
+    return field;
+}
+
 std::optional<std::vector<int>> TicketEditDialog::editTicket(const std::vector<int>& start) {
-    me_zh->setText(ticketText(start));
-    me_zh->setFocus();
-    me_zh->setCursorPosition(0);
+    // A full ticket starts with its main numbers; the rest are the special ones.
+    std::size_t mains = start.size();
+    if (me_zh && me_fq) mains = std::min(mains, static_cast<std::size_t>(ws_.params.MainCount));
+    const auto split = start.begin() + static_cast<std::ptrdiff_t>(mains);
+    QLineEdit* first = me_zh ? me_zh : me_fq;
+    first->setText(ticketFieldText({start.begin(), split}));
+    if (me_zh && me_fq) me_fq->setText(ticketFieldText({split, start.end()}));
+    first->setFocus();
+    first->setCursorPosition(0);
     if (exec() != QDialog::Accepted) return std::nullopt;
     return ticket_;
 }
 
 void TicketEditDialog::accept() {
-    TicketInput input = readTicketText(toUtf8(me_zh->text()), ws_);
-    if (!input.error.empty()) {
-        showMessage(fromUtf8(input.error), this);
-        return;
+    std::vector<int> ticket;
+    for (const auto& [field, zone] : {std::pair{me_zh, TicketZone::Main}, std::pair{me_fq, TicketZone::Special}}) {
+        if (!field) continue;
+        const std::string text = toUtf8(field->text());
+        // The group and full-ticket editors name an untouched field plainly; the main editor keeps its
+        // number message.
+        if (layout_ != TicketLayout::Main && text.find_first_of("0123456789") == std::string::npos) {
+            field->setFocus();
+            showMessage(QString::fromUtf8(kEmptyFieldMessage), this);
+            return;
+        }
+        TicketInput input = readTicketText(text, ws_, zone);
+        if (!input.error.empty()) {
+            field->setFocus();
+            showMessage(fromUtf8(input.error), this);
+            return;
+        }
+        ticket.insert(ticket.end(), input.numbers.begin(), input.numbers.end());
     }
-    ticket_ = std::move(input.numbers);
+    ticket_ = std::move(ticket);
     QDialog::accept();
 }
 

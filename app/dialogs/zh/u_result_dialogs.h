@@ -1,5 +1,5 @@
-// Dialogs of the main result set of the filter page: the ticket editor ("添加组号" / "修改组号") and the
-// removal list Tf_zq_lczh ("滤除组号"), plus the file-dialog filter conversion both use.
+// Dialogs of the result sets of the filter page: the ticket editor ("添加组号" / "修改组号") for main
+// tickets, special-number groups and full tickets, and the removal list Tf_zq_lczh ("滤除组号").
 #pragma once
 
 #include <QDialog>
@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -18,21 +19,38 @@ namespace qorvel {
 
 struct Workspace;
 
+// The zone a masked ticket field holds numbers of.
+enum class TicketZone { Main, Special };
 
-// The ticket of a masked editor's text: the mainCount numbers ascending, or the message to show (a piece
-// that is not a whole number, a number outside the main range, a number given twice).
+// The ticket of a masked editor's text: the numbers of the zone ascending (MainCount main or SpecialCount
+// special numbers), or the message to show (a piece that is not a whole number, a number outside the
+// zone's range, a number given twice).
 struct TicketInput {
     std::vector<int> numbers;
     std::string error;
 };
-TicketInput readTicketText(const std::string& text, const Workspace& ws);
+TicketInput readTicketText(const std::string& text, const Workspace& ws, TicketZone zone = TicketZone::Main);
 
-// The ticket editor: one masked field of MainCount two-digit groups separated by "-".
+// The numbers a ticket field of the zone holds (special groups hold at most two).
+int ticketZoneCount(const Workspace& ws, TicketZone zone);
+// Gives a field the mask of the zone's two-digit groups joined by "-", a fixed font and room for them.
+void prepareTicketField(QLineEdit* field, const Workspace& ws, TicketZone zone);
+// The numbers as a ticket field shows them ("03-11-27").
+QString ticketFieldText(const std::vector<int>& numbers);
+
+// What a ticket editor edits: a main ticket, a special-number group, or a full ticket (main numbers, then
+// special numbers).
+enum class TicketLayout { Main, Special, Dual };
+
+// The ticket editor: one masked field per zone of the layout, each of two-digit groups separated by "-"
+// and labelled with the zone's label. The main field is me_zh, the special field me_fq.
 class TicketEditDialog : public QDialog {
   public:
-    TicketEditDialog(const QString& caption, const Workspace& ws, QWidget* parent = nullptr);
+    TicketEditDialog(const QString& caption, const Workspace& ws, QWidget* parent = nullptr,
+                     TicketLayout layout = TicketLayout::Main);
 
-    // Shows the dialog modally, starting from `start` (empty for a new ticket); the ticket on OK.
+    // Shows the dialog modally, starting from `start` (empty for a new ticket; for a full ticket the main
+    // numbers then the special numbers); the ticket on OK in the same order, each zone ascending.
     std::optional<std::vector<int>> editTicket(const std::vector<int>& start);
 
     // Accepts only a complete, valid ticket; otherwise shows why and stays open.
@@ -40,11 +58,17 @@ class TicketEditDialog : public QDialog {
 
     QLabel* l_zh = nullptr;
     QLineEdit* me_zh = nullptr;
+    QLabel* l_fq = nullptr;
+    QLineEdit* me_fq = nullptr;
     QPushButton* b_ok = nullptr;
     QPushButton* b_cancel = nullptr;
 
   private:
+    // The label and field of one zone, added to the dialog's field rows.
+    QLineEdit* addZoneField(TicketZone zone, QLabel*& label, QGridLayout* rows);
+
     const Workspace& ws_;
+    TicketLayout layout_;
     std::vector<int> ticket_;
 };
 

@@ -2,47 +2,30 @@
 // and count-once flags, and a filter assistant that charts the group's history.
 #pragma once
 
-#include <QDialog>
 #include <optional>
 #include <vector>
 
+#include "app/dialogs/zh/u_group_set_dialog.h"
 #include "combos/filter_conditions.h"
-
-class QCheckBox;
-class QLineEdit;
-class QPushButton;
 
 namespace qorvel {
 
-class Tf_wsset : public QDialog {
+class Tf_wsset : public GroupSetDialog {
   public:
     explicit Tf_wsset(QWidget* parent = nullptr);
 
     // Shows the dialog prefilled with `initial` and returns the condition on "确定".
     std::optional<TailSetCondition> edit(const TailSetCondition& initial);
 
-    std::vector<int> tickedDigits() const;
-    void setTickedDigits(const std::vector<int>& digits);
-    void setCounts(std::vector<int32_t> counts);
-    const std::vector<int32_t>& counts() const { return counts_; }
+    std::vector<int> tickedDigits() const { return tickedValues(); }
+    void setTickedDigits(const std::vector<int>& digits) { setTickedValues(digits); }
 
-    QCheckBox* digitBoxes[10] = {};        // 尾数选择, named "cb_ws" + digit
-    QLineEdit* e_cxgs = nullptr;           // the chosen counts
-    QPushButton* b_cxgs = nullptr;         // "  ...  " of 出现个数选择
-    QCheckBox* cb_rc = nullptr;            // 容错
-    QCheckBox* cb_countonce = nullptr;     // 相同尾数仅计算一次
-    QPushButton* b_selectall = nullptr;    // 全选
-    QPushButton* b_reset = nullptr;        // 复位
-    QPushButton* b_glzs = nullptr;         // 过滤助手
-    QPushButton* b_ok = nullptr;
-    QPushButton* b_cancel = nullptr;
+    QCheckBox* cb_countonce = nullptr;  // 相同尾数仅计算一次
 
-    void accept() override;
-
-  private:
-    void resetChoices();
-    void showAssistant();
-    std::vector<int32_t> counts_;
+  protected:
+    // "复位": besides the shared fields, count-once goes back to its default.
+    void resetChoices() override;
+    GroupChart groupChart(const std::vector<int>& digits) const override;
 };
 
 inline Tf_wsset* f_wsset = nullptr;

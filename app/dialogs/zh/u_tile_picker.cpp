@@ -1,14 +1,10 @@
 #include "app/dialogs/zh/u_tile_picker.h"
 
-#include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <functional>
-
-#include "app/dialogs/zh/u_value_criteria_group.h"
-#include "ui/platform.h"
 
 namespace qorvel {
 
@@ -52,9 +48,7 @@ class ValueTile : public QWidget {
     bool chosen_ = false;
 };
 
-TilePicker::TilePicker(QWidget* parent) : QDialog(parent) {
-    setObjectName("f_tilepicker");
-    setWindowTitle(QStringLiteral("取值选择"));
+TilePicker::TilePicker(QWidget* parent) : ValuePickerDialog(kTilePickerLastValue, "f_tilepicker", parent) {
     auto* column = new QVBoxLayout(this);
     tileArea_ = new QWidget(this);
     tileArea_->setObjectName("p_tiles");
@@ -62,78 +56,18 @@ TilePicker::TilePicker(QWidget* parent) : QDialog(parent) {
         auto* tile = new ValueTile(v, tileArea_);
         tile->onClick = [this](int value) {
             selection_.toggle(value);
-            refreshTiles();
+            refreshValues();
         };
         tiles_[static_cast<std::size_t>(v)] = tile;
     }
     column->addWidget(tileArea_, 0, Qt::AlignLeft);
-
-    const auto button = [this](const char* name, const char* caption) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), this);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        return b;
-    };
-    auto* quick = new QHBoxLayout();
-    QPushButton* reset = button("b_reset", "重置");
-    QPushButton* all = button("b_selectall", "全选");
-    QPushButton* none = button("b_selectnone", "全不选");
-    QPushButton* invert = button("b_invert", "反选");
-    assistantButton_ = button("b_assistant", "过滤助手");
-    QPushButton* ok = button("b_ok", "确定");
-    QPushButton* cancel = button("b_cancel", "取消");
-    for (QPushButton* b : {reset, all, none, invert, assistantButton_}) quick->addWidget(b);
-    quick->addStretch();
-    quick->addWidget(ok);
-    quick->addWidget(cancel);
-
-    criteria_ = new ValueCriteriaGroup({}, this);
-    column->addWidget(criteria_);
-    column->addLayout(quick);
-    column->setSizeConstraint(QLayout::SetFixedSize);
-
-    connect(reset, &QPushButton::clicked, this, [this] {
-        selection_.chooseNone();
-        criteria_->reset();
-        refreshTiles();
-    });
-    connect(all, &QPushButton::clicked, this, [this] {
-        selection_.chooseAll();
-        refreshTiles();
-    });
-    connect(none, &QPushButton::clicked, this, [this] {
-        selection_.chooseNone();
-        refreshTiles();
-    });
-    connect(invert, &QPushButton::clicked, this, [this] {
-        selection_.invert();
-        refreshTiles();
-    });
-    connect(criteria_->chooseButton, &QPushButton::clicked, this, [this] { chooseByCriteria(); });
-    connect(assistantButton_, &QPushButton::clicked, this,
-            [this] { openFilterAssistant(request_.assistantSource, this); });
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    // In this picker the button row comes before the criteria group in the tab chain.
+    QHBoxLayout* buttonRow = makeButtonRow();
+    makeCriteria({});
+    finishColumn(column, buttonRow);
 }
 
-void TilePicker::begin(const ValuePickerRequest& request) {
-    request_ = request;
-    selection_.begin(request.from, request.to, request.preselected);
-    criteria_->reset();
-    criteria_->setEnabled(request.criteria);
-    criteria_->setCurrentValueAvailable(request.currentValue.has_value());
-    assistantButton_->setEnabled(!request.assistantSource.empty());
-    layOutTiles();
-    refreshTiles();
-}
-
-std::optional<std::vector<int32_t>> TilePicker::choose(const ValuePickerRequest& request) {
-    begin(request);
-    if (exec() != QDialog::Accepted) return std::nullopt;
-    return chosen();
-}
-
-void TilePicker::layOutTiles() {
+void TilePicker::showRange() {
     const int from = selection_.from();
     const int count = std::max(0, selection_.to() - from + 1);
     for (int v = 0; v <= kTilePickerLastValue; ++v) {
@@ -142,20 +76,16 @@ void TilePicker::layOutTiles() {
         tile->setVisible(shown);
         if (!shown) continue;
         const int k = v - from;
-        tile->move(kTileOrigin + (k % kTilesPerRow) * kTileStep, kTileOrigin + (k / kTilesPerRow) * kTileStep);
+        tile->move(kTileOrigin + (k % kTilesPerRow) * kTileStep,
+                   kTileOrigin + (k / kTilesPerRow) * kTileStep);
     }
     const int rows = std::max(1, (count + kTilesPerRow - 1) / kTilesPerRow);
     tileArea_->setFixedSize(kTileOrigin + kTilesPerRow * kTileStep, kTileOrigin + rows * kTileStep);
 }
 
-void TilePicker::refreshTiles() {
-    for (int v = 0; v <= kTilePickerLastValue; ++v) tiles_[static_cast<std::size_t>(v)]->setChosen(selection_.isChosen(v));
-}
-
-void TilePicker::chooseByCriteria() {
-    const std::string message = selection_.chooseByCriteria(criteria_->criteria(), request_.currentValue);
-    refreshTiles();
-    if (!message.empty()) showMessage(QString::fromStdString(message), this);
+void TilePicker::refreshValues() {
+    for (int v = 0; v <= kTilePickerLastValue; ++v)
+        tiles_[static_cast<std::size_t>(v)]->setChosen(selection_.isChosen(v));
 }
 
 }  // namespace qorvel

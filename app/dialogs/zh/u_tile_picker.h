@@ -3,46 +3,30 @@
 // and "过滤助手". Created once and reused: every use starts from a reset and the use's preselection.
 #pragma once
 
-#include <QDialog>
 #include <array>
-#include <optional>
-#include <vector>
 
-#include "combos/value_criteria.h"
+#include "app/dialogs/zh/u_picker_common.h"
 
-class QPushButton;
 class QWidget;
 
 namespace qorvel {
 
-class ValueCriteriaGroup;
 class ValueTile;
 
-class TilePicker : public QDialog {
+class TilePicker : public ValuePickerDialog {
     Q_OBJECT
 
   public:
     explicit TilePicker(QWidget* parent = nullptr);
 
-    // Prepares a use without showing the dialog: range, preselection, criteria state, assistant.
-    void begin(const ValuePickerRequest& request);
-    // begin, then the modal dialog; the chosen values ascending on "确定", nothing on "取消".
-    std::optional<std::vector<int32_t>> choose(const ValuePickerRequest& request);
-
-    std::vector<int32_t> chosen() const { return selection_.chosen(); }
-    const ValueSelection& selection() const { return selection_; }
+  protected:
+    // Shows the tiles of the range only, laid out from the top left.
+    void showRange() override;
+    void refreshValues() override;
 
   private:
-    void layOutTiles();
-    void refreshTiles();
-    void chooseByCriteria();
-
-    ValueSelection selection_{kTilePickerLastValue};
-    ValuePickerRequest request_;
     QWidget* tileArea_ = nullptr;
     std::array<ValueTile*, kTilePickerLastValue + 1> tiles_{};
-    ValueCriteriaGroup* criteria_ = nullptr;
-    QPushButton* assistantButton_ = nullptr;
 };
 
 }  // namespace qorvel

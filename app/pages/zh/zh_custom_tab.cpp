@@ -9,16 +9,24 @@
 
 #include "app/dialogs/u_fzsr.h"
 #include "app/dialogs/zh/zh_value_choice.h"
+#include "combos/special_conditions.h"
 #include "text/number_text.h"
 #include "ui/platform.h"
 
 namespace qorvel {
 namespace {
 
-const ZhListTab::Controls kControls{
+const char* const kNoDeleteSelection = "请先在自定义指标列表框中选择一项要删除的条件";
+const char* const kNoModifySelection = "请先在自定义指标列表框中选择一项要修改的条件";
+const ZhListTab::Controls kMainControls{
     "ts_zh_selfzb", "lb_selfzb", "cb_selfzb", "自定义指标", "b_addselfzb", "添加", "b_selfzb_modify", "b_deleteselfzb",
-    "最多可添加400注自定义指标条件", "请先在自定义指标列表框中选择一项要删除的条件",
-    "请先在自定义指标列表框中选择一项要修改的条件"};
+    "最多可添加400注自定义指标条件", kNoDeleteSelection, kNoModifySelection};
+const ZhListTab::Controls kBlueControls{
+    "ts_lh_selfzb", "lb_lhselfzb", "cb_lhselfzb", "自定义指标", "b_lhaddselfzb", "添加", "b_lhselfzb_modify",
+    "b_lhdeleteselfzb", "最多可添加50注自定义指标条件", kNoDeleteSelection, kNoModifySelection};
+const ZhListTab::Controls kZoneControls{
+    "ts_fq_selfzb", "lb_fqselfzb", "cb_fqselfzb", "自定义指标", "b_fqaddselfzb", "添加", "b_fqselfzb_modify",
+    "b_fqdeleteselfzb", "最多可添加50注自定义指标条件", kNoDeleteSelection, kNoModifySelection};
 
 // The range of values the "取值" picker offers for a custom condition.
 constexpr int kCustomValueFrom = 0;
@@ -29,29 +37,55 @@ const char* const kNoValuesMessage = "请先点击“取值”按钮选择该自
 
 }  // namespace
 
+template <class Set>
+ZhCustomTab::Binding ZhCustomTab::bind(Set& conditions, int limit, const char* limitMessage, const char* prefix) {
+    Binding b;
+    b.on = &conditions.customOn;
+    b.customs = &conditions.customs;
+    b.add = [&conditions](CustomIndicatorCondition c) { return conditions.addCustom(std::move(c)); };
+    b.limit = limit;
+    b.limitMessage = limitMessage;
+    b.prefix = prefix;
+    return b;
+}
+
 ZhCustomTab::ZhCustomTab(ConditionSet& conditions, QWidget* parent)
-    : ZhListTab(kControls, parent), conditions_(conditions) {
+    : ZhCustomTab(kMainControls, bind(conditions, kMaxCustomConditions, kCustomLimitMessage, ""), parent) {}
+
+ZhCustomTab::ZhCustomTab(BlueConditionSet& conditions, QWidget* parent)
+    : ZhCustomTab(kBlueControls, bind(conditions, kMaxSpecialCustomConditions, kSpecialCustomLimitMessage, "lh"),
+                  parent) {}
+
+ZhCustomTab::ZhCustomTab(ZoneConditionSet& conditions, QWidget* parent)
+    : ZhCustomTab(kZoneControls, bind(conditions, kMaxSpecialCustomConditions, kSpecialCustomLimitMessage, "fq"),
+                  parent) {}
+
+ZhCustomTab::ZhCustomTab(const Controls& controls, Binding binding, QWidget* parent)
+    : ZhListTab(controls, parent), list_(std::move(binding)) {
+    const auto name = [this](const char* head, const char* tail) {
+        return QString::fromUtf8(head) + QString::fromUtf8(list_.prefix) + QString::fromUtf8(tail);
+    };
     auto* formulaRow = new QHBoxLayout();
     formulaRow->addWidget(new QLabel(QStringLiteral("指标公式："), this));
     e_selfzb = new QLineEdit(this);
-    e_selfzb->setObjectName("e_selfzb");
+    e_selfzb->setObjectName(name("e_", "selfzb"));
     formulaRow->addWidget(e_selfzb, 1);
     b_fzsr = new QPushButton(QStringLiteral(" 辅助输入 "), this);
-    b_fzsr->setObjectName("b_fzsr");
+    b_fzsr->setObjectName(name("b_", "fzsr"));
     formulaRow->addWidget(b_fzsr);
     fieldsArea->addLayout(formulaRow);
 
     auto* valueRow = new QHBoxLayout();
     valueRow->addWidget(new QLabel(QStringLiteral("指标取值："), this));
     e_selfzbqz = new QLineEdit(this);
-    e_selfzbqz->setObjectName("e_selfzbqz");
+    e_selfzbqz->setObjectName(name("e_", "selfzbqz"));
     e_selfzbqz->setReadOnly(true);
     valueRow->addWidget(e_selfzbqz, 1);
     b_selfzb = new QPushButton(QStringLiteral("取值"), this);
-    b_selfzb->setObjectName("b_selfzb");
+    b_selfzb->setObjectName(name("b_", "selfzb"));
     valueRow->addWidget(b_selfzb);
     cb_selfzbrc = new QCheckBox(QStringLiteral("容错"), this);
-    cb_selfzbrc->setObjectName("cb_selfzbrc");
+    cb_selfzbrc->setObjectName(name("cb_", "selfzbrc"));
     valueRow->addWidget(cb_selfzbrc);
     fieldsArea->addLayout(valueRow);
 
@@ -60,15 +94,15 @@ ZhCustomTab::ZhCustomTab(ConditionSet& conditions, QWidget* parent)
     refresh();
 }
 
-int ZhCustomTab::conditionCount() const { return static_cast<int>(conditions_.customs.size()); }
+int ZhCustomTab::conditionCount() const { return static_cast<int>(list_.customs->size()); }
 
 std::string ZhCustomTab::loadedLine(int index) const {
-    return customLoadedLine(conditions_.customs[static_cast<std::size_t>(index)]);
+    return customLoadedLine((*list_.customs)[static_cast<std::size_t>(index)]);
 }
 
-bool ZhCustomTab::switchOn() const { return conditions_.customOn; }
+bool ZhCustomTab::switchOn() const { return *list_.on; }
 
-void ZhCustomTab::setSwitchOn(bool on) { conditions_.customOn = on; }
+void ZhCustomTab::setSwitchOn(bool on) { *list_.on = on; }
 
 void ZhCustomTab::setPendingValues(std::vector<int32_t> values) {
     pendingValues_ = std::move(values);
@@ -97,17 +131,17 @@ void ZhCustomTab::addCondition() {
     }
     condition.values = pendingValues_;
     condition.tolerant = cb_selfzbrc->isChecked();
-    const AddResult result = conditions_.addCustom(std::move(condition));
+    const AddResult result = list_.add(std::move(condition));
     if (!result.added) {
         if (!result.message.empty()) showMessage(QString::fromStdString(result.message), this);
         return;
     }
-    appendLine(customLine(conditions_.customs.back()));
+    appendLine(customLine(list_.customs->back()));
     clearFields();
 }
 
 void ZhCustomTab::modifyCondition(int index) {
-    CustomIndicatorCondition& current = conditions_.customs[static_cast<std::size_t>(index)];
+    CustomIndicatorCondition& current = (*list_.customs)[static_cast<std::size_t>(index)];
     auto chosen =
         chooseFormulaValues(this, current.formula, kCustomValueFrom, kCustomValueTo, current.values, std::nullopt);
     if (!chosen) return;
@@ -121,13 +155,13 @@ void ZhCustomTab::modifyCondition(int index) {
 }
 
 void ZhCustomTab::removeCondition(int index) {
-    conditions_.customs.erase(conditions_.customs.begin() + index);
+    list_.customs->erase(list_.customs->begin() + index);
 }
 
 std::optional<CustomIndicatorCondition> ZhCustomTab::addThroughPicker(const QString& formula, int from, int to,
                                                                       std::optional<int> currentValue) {
-    if (conditionCount() >= kMaxCustomConditions) {
-        showMessage(QString::fromUtf8(kCustomLimitMessage), this);
+    if (conditionCount() >= list_.limit) {
+        showMessage(QString::fromUtf8(list_.limitMessage), this);
         return std::nullopt;
     }
     const std::string text(trimBlanks(formula.toStdString()));
@@ -140,23 +174,23 @@ std::optional<CustomIndicatorCondition> ZhCustomTab::addThroughPicker(const QStr
     CustomIndicatorCondition condition;
     condition.formula = text;
     condition.values = std::move(*chosen);
-    const AddResult result = conditions_.addCustom(std::move(condition));
+    const AddResult result = list_.add(std::move(condition));
     if (!result.added) {
         if (!result.message.empty()) showMessage(QString::fromStdString(result.message), this);
         return std::nullopt;
     }
-    appendLine(customLine(conditions_.customs.back()));
+    appendLine(customLine(list_.customs->back()));
     tickSwitch();
-    return conditions_.customs.back();
+    return list_.customs->back();
 }
 
 AddResult ZhCustomTab::append(CustomIndicatorCondition condition, const std::string& line) {
-    const AddResult result = conditions_.addCustom(std::move(condition));
+    const AddResult result = list_.add(std::move(condition));
     if (!result.added) {
         if (!result.message.empty()) showMessage(QString::fromStdString(result.message), this);
         return result;
     }
-    appendLine(line.empty() ? customLine(conditions_.customs.back()) : line);
+    appendLine(line.empty() ? customLine(list_.customs->back()) : line);
     clearFields();
     tickSwitch();
     return result;

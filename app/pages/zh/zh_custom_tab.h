@@ -1,6 +1,9 @@
-// The custom-indicator tab "自定义指标" of the filter page: formulas with their allowed values.
+// The custom-indicator tab "自定义指标" of the filter page: formulas with their allowed values. The main
+// zone and the two special-zone tabs each have one; they differ in their list, its limit and the names
+// of their controls.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -11,9 +14,15 @@ class QLineEdit;
 
 namespace qorvel {
 
+struct BlueConditionSet;
+struct ZoneConditionSet;
+
 class ZhCustomTab : public ZhListTab {
   public:
+    // The custom conditions of the main zone, of the blue filter and of the special-zone filter.
     ZhCustomTab(ConditionSet& conditions, QWidget* parent);
+    ZhCustomTab(BlueConditionSet& conditions, QWidget* parent);
+    ZhCustomTab(ZoneConditionSet& conditions, QWidget* parent);
 
     // Opens the check-list picker over from..to for `formula` (its current value given for the criteria);
     // on OK appends the condition and its line. Returns the added condition; nothing when cancelled or
@@ -42,11 +51,24 @@ class ZhCustomTab : public ZhListTab {
     void removeCondition(int index) override;
 
   private:
+    // The list a tab edits and the names of its fields.
+    struct Binding {
+        bool* on = nullptr;
+        std::vector<CustomIndicatorCondition>* customs = nullptr;
+        std::function<AddResult(CustomIndicatorCondition)> add;
+        int limit = 0;
+        const char* limitMessage = "";
+        const char* prefix = "";  // inserted into the field names: e_selfzb, e_lhselfzb, e_fqselfzb
+    };
+    template <class Set>
+    static Binding bind(Set& conditions, int limit, const char* limitMessage, const char* prefix);
+    ZhCustomTab(const Controls& controls, Binding binding, QWidget* parent);
+
     void chooseValues();
     void openFormulaAssistant();
     void clearFields();
 
-    ConditionSet& conditions_;
+    Binding list_;
     std::vector<int32_t> pendingValues_;
 };
 

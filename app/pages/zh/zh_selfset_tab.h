@@ -1,36 +1,13 @@
 // The self-set conditions tab "自设条件" of the filter page: groups of main numbers with allowed counts.
 #pragma once
 
-#include <optional>
-#include <vector>
-
-#include "app/pages/zh/zh_list_tab.h"
-#include "combos/filter_conditions.h"
+#include "app/pages/zh/zh_group_set_tab.h"
 
 namespace qorvel {
 
-class ZhSelfSetTab : public ZhListTab {
+class ZhSelfSetTab : public ZhGroupSetTab<SelfSetCondition> {
   public:
     ZhSelfSetTab(ConditionSet& conditions, QWidget* parent);
-
-    // Opens the self-set dialog with `preset` ticked; on "确定" appends the condition and its line.
-    // Returns the added condition; nothing when cancelled or refused (the refusal is shown).
-    std::optional<SelfSetCondition> addThroughDialog(const std::vector<int>& preset = {});
-    // Appends a condition built elsewhere with the list line its builder wrote (empty: the usual line)
-    // and ticks the switch; the refusal message when the list is full.
-    AddResult append(SelfSetCondition condition, const std::string& line = {});
-
-  protected:
-    int conditionCount() const override;
-    std::string loadedLine(int index) const override;
-    bool switchOn() const override;
-    void setSwitchOn(bool on) override;
-    void addCondition() override { addThroughDialog(); }
-    void modifyCondition(int index) override;
-    void removeCondition(int index) override;
-
-  private:
-    ConditionSet& conditions_;
 };
 
 }  // namespace qorvel

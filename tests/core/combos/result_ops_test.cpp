@@ -122,6 +122,18 @@ TEST(DualPrize, SetsLevelsSortsByLevelAndSummarises) {
               "未中奖:2个");
 }
 
+TEST(DualPrize, MoreThanFiveMainNumbersCountTheirHitsFromTheTop) {
+    // Six of 33 with one special: all six and the special rank first among the levels one special allows.
+    std::vector<DualTicket> tickets = {{{1, 2, 3, 4, 5, 6}, {9}, 0},      // 6 + 1 ranks as 5 + 1
+                                       {{1, 2, 3, 4, 5, 7}, {9}, 0},      // 5 + 1 ranks as 4 + 1
+                                       {{1, 2, 3, 4, 5, 6}, {8}, 0},      // 6 + 0 ranks as 5 + 0
+                                       {{1, 20, 21, 22, 23, 24}, {9}, 0}};  // 1 + 1 ranks as 0 + 1
+    dualPrizeCheck(tickets, {1, 2, 3, 4, 5, 6}, {9});
+    std::vector<int> levels;
+    for (const auto& t : tickets) levels.push_back(t.level);
+    EXPECT_EQ(levels, (std::vector<int>{2, 3, 5, 0}));
+}
+
 TEST(PrintFile, LabelColumnsNumbersAndGbkFile) {
     const auto lines = printLines({{1, 2, 33}, {4, 5, 6}}, true);
     ASSERT_EQ(lines.size(), 3u);

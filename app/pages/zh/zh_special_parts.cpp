@@ -1,0 +1,127 @@
+#include "app/pages/zh/zh_special_parts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleValidator>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+#include "app/app_state.h"
+#include "text/number_text.h"
+#include "ui/platform.h"
+
+namespace qorvel {
+namespace {
+constexpr int kCaptionWidth = 110;
+constexpr int kBoundFieldWidth = 60;
+constexpr int kChooseButtonWidth = 28;
+constexpr const char* kValueHint = "先选中左边的指标,再点击右边的三点按钮即可设置取值";
+}  // namespace
+
+ZhSpecialRow::ZhSpecialRow(const Setup& setup, QWidget* parent) : QWidget(parent) {
+    const QString& stem = setup.stem;
+    setObjectName("row_" + stem);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(2, 0, 2, 0);
+    enableBox = new QCheckBox(setup.caption, this);
+    enableBox->setObjectName("cb_" + stem);
+    enableBox->setMinimumWidth(kCaptionWidth);
+    layout->addWidget(enableBox);
+    switch (setup.kind) {
+    case Kind::Values:
+        valueField = new QLineEdit(this);
+        valueField->setObjectName("e_" + stem);
+        valueField->setReadOnly(true);
+        valueField->setPlaceholderText(QString::fromUtf8(kValueHint));
+        layout->addWidget(valueField, 1);
+        chooseButton = new QPushButton(QStringLiteral("..."), this);
+        chooseButton->setObjectName("b_" + stem);
+        chooseButton->setFixedWidth(std::max(kChooseButtonWidth, chooseButton->minimumSizeHint().width()));
+        layout->addWidget(chooseButton);
+        break;
+    case Kind::Choice:
+        choiceBox = new QComboBox(this);
+        choiceBox->setObjectName("combo_" + stem);
+        choiceBox->addItems(setup.items);
+        layout->addWidget(choiceBox);
+        layout->addStretch();
+        break;
+    case Kind::Bounds:
+        lowerField = new QLineEdit(this);
+        lowerField->setObjectName("me_" + stem + "from");
+        upperField = new QLineEdit(this);
+        upperField->setObjectName("me_" + stem + "to");
+        for (QLineEdit* f : {lowerField, upperField}) {
+            f->setValidator(new QDoubleValidator(f));
+            f->setFixedWidth(kBoundFieldWidth);
+        }
+        layout->addWidget(lowerField);
+        layout->addWidget(new QLabel(setup.middle, this));
+        layout->addWidget(upperField);
+        layout->addStretch();
+        break;
+    case Kind::Tolerance:
+        fromBox = new QComboBox(this);
+        fromBox->setObjectName("combo_" + stem + "from");
+        toBox = new QComboBox(this);
+        toBox->setObjectName("combo_" + stem + "to");
+        for (int v = 0; v <= setup.toleranceMax; ++v) {
+            fromBox->addItem(QString::number(v));
+            toBox->addItem(QString::number(v));
+        }
+        layout->addWidget(fromBox);
+        layout->addWidget(new QLabel(QStringLiteral("至"), this));
+        layout->addWidget(toBox);
+        layout->addStretch();
+        break;
+    }
+    if (setup.kind != Kind::Tolerance) {
+        tolerantBox = new QCheckBox(QStringLiteral("容错"), this);
+        tolerantBox->setObjectName("cb_" + stem + "rc");
+        layout->addWidget(tolerantBox);
+    }
+    connect(enableBox, &QCheckBox::toggled, this, [this](bool on) { applyEnabled(on); });
+    applyEnabled(false);
+}
+
+void ZhSpecialRow::applyEnabled(bool on) {
+    for (QWidget* w : std::initializer_list<QWidget*>{chooseButton, choiceBox, lowerField, upperField, fromBox, toBox,
+                                                      tolerantBox})
+        if (w) w->setEnabled(on);
+}
+
+std::optional<std::filesystem::path> chooseSpecialConditionFile(QWidget* parent, SpecialFileKind kind, bool save) {
+    const QString label = fromUtf8(workspace().SpecialLabel());
+    const QString extension = QString::fromUtf8(specialFileExtension(kind));
+    const QString filter = label + QStringLiteral("过滤条件格式文件(*") + extension + QStringLiteral(")");
+    const QString folder = programFile("save\\");
+    const QString chosen =
+        save ? platform().files->saveFileIn(parent, QStringLiteral("保存") + label + QStringLiteral("过滤条件"), filter,
+                                            folder)
+             : platform().files->openFileIn(parent, QStringLiteral("打开") + label + QStringLiteral("过滤条件存储文件"),
+                                            filter, folder);
+    if (chosen.isEmpty()) return std::nullopt;
+    return std::filesystem::path(chosen.toStdString());
+}
+
+std::string specialNumbersText(const std::array<bool, kMaxSpecialNumber + 1>& flags, int first, int last) {
+    std::string text;
+    for (int n = std::max(first, 0); n <= std::min(last, kMaxSpecialNumber); ++n)
+        if (flags[static_cast<std::size_t>(n)]) text += TwoDigitText(n) + "  ";
+    return text;
+}
+
+std::optional<double> realFieldValue(const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty()) return std::nullopt;
+    bool ok = false;
+    const double v = trimmed.toDouble(&ok);
+    return ok ? std::optional<double>(v) : std::nullopt;
+}
+
+QString realFieldText(const std::optional<double>& value) { return value ? QString::number(*value) : QString(); }
+
+}  // namespace qorvel

@@ -1,0 +1,406 @@
+// The special-zone tabs of the filter page, driven as a user does: which tabs a type shows, the blue
+// filter of one special number (choices, pickers, mean bounds, custom conditions, the forecast-row
+// refusal, adding and deleting results, its condition files) and the special-zone filter of two special
+// numbers (candidates, bankers and their limit, list conditions, the result grid, its condition files).
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "app/pages/u_zh.h"
+#include "app/u_main.h"
+#include "app/pages/zh/zh_blue_tab.h"
+#include "app/pages/zh/zh_custom_tab.h"
+#include "app/pages/zh/zh_zone_tab.h"
+#include "app_test_support.h"
+#include "combos/special_conditions.h"
+#include "combos/special_filter.h"
+#include "combos/result_forecast.h"
+#include "draws/forecast_row.h"
+#include "types/lottery_type.h"
+
+using namespace qorvel;
+using namespace qorvel::testing;
+
+namespace {
+
+constexpr int kDraws = 30;
+
+template <class T>
+T* in(QObject* owner, const QString& name) {
+    T* w = owner->findChild<T*>(name);
+    if (!w) qFatal("missing control %s", qPrintable(name));
+    return w;
+}
+
+void click(QObject* owner, const QString& name) { QTest::mouseClick(in<QWidget>(owner, name), Qt::LeftButton); }
+
+QString tile(int v) { return QStringLiteral("tile_%1").arg(v); }
+
+// The program always starts on slot 0: a six-of-33 game with one special of 1..16 called "双色球", or
+// (twoSpecials) a five-of-35 game with two specials of 1..12 called "超级大乐透".
+void prepareType(const TestHome& home, bool twoSpecials) {
+    QDir().mkpath(home.file("database"));
+    LotteryTypeTable table = defaultLotteryTypeTable();
+    LotteryType& slot = table.slots[0];
+    slot.Name = twoSpecials ? "超级大乐透" : "双色球";
+    if (twoSpecials) {
+        slot.MainCount = 5;
+        slot.MainTo = 35;
+        slot.SpecialCount = 2;
+        slot.SpecialTo = 12;
+    }
+    QVERIFY(saveLotteryTypes(home.file("database/cps.typ").toStdString(), table).empty());
+    DrawRows rows = sampleDraws(kDraws);
+    if (twoSpecials) {
+        rows.clear();
+        for (int r = 0; r < kDraws; ++r) rows.push_back({2021001 + r, 1, 8, 15, 22, 29 + r % 6, 3 + r % 4, 11});
+    }
+    writeDrawFile(home.file("database/basedata0.rec"), rows);
+}
+
+// Answers the file dialogs from a queue and records their titles and filters.
+class FileAnswers : public FileDialogSeam {
+  public:
+    QString openFile(QWidget*, const QString& title, const QString& filter) override { return answer(title, filter); }
+    QString saveFile(QWidget*, const QString& title, const QString& filter) override { return answer(title, filter); }
+    QStringList answers, titles, filters;
+
+  private:
+    QString answer(const QString& title, const QString& filter) {
+        titles << title;
+        filters << filter;
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+};
+
+// A started program on one of the two types, with the file dialogs answered by the test.
+struct SpecialFixture {
+    explicit SpecialFixture(bool twoSpecials)
+        : program([twoSpecials](const TestHome& h) { prepareType(h, twoSpecials); }) {
+        previous = installPlatform(Platform{nullptr, &files, nullptr, nullptr});
+        program.platform.messages.messages.clear();
+    }
+    ~SpecialFixture() { installPlatform(Platform{nullptr, previous.files, nullptr, nullptr}); }
+    QStringList messages() const { return program.platform.messages.texts(); }
+
+    StartedProgram program;
+    FileAnswers files;
+    Platform previous;
+};
+
+QStringList listLines(QListWidget* list) {
+    QStringList out;
+    for (int r = 0; r < list->count(); ++r) out << list->item(r)->text();
+    return out;
+}
+
+QStringList blueResults() { return listLines(in<QListWidget>(f_zh, "lb_lhresult")); }
+
+// The special groups of the result grid, "a b" a row.
+QStringList zoneRows() {
+    auto* grid = in<QTableWidget>(f_zh, "sg_fqresult");
+    QStringList out;
+    for (int r = 0; r < grid->rowCount(); ++r) out << grid->item(r, 1)->text() + " " + grid->item(r, 2)->text();
+    return out;
+}
+
+QStringList twoDigits(std::initializer_list<int> numbers) {
+    QStringList out;
+    for (int n : numbers) out << QString::asprintf("%02d", n);
+    return out;
+}
+
+// Opens a row's "..." picker, clicks the tiles and confirms.
+void pickTiles(const QString& stem, std::initializer_list<int> values) {
+    bool opened = false;
+    whenModalShown([&](QDialog* d) {
+        opened = true;
+        click(d, "b_selectnone");
+        for (int v : values) click(d, tile(v));
+        click(d, "b_ok");
+    });
+    click(f_zh, "b_" + stem);
+    QVERIFY2(opened, qPrintable(stem));
+}
+
+}  // namespace
+
+class ZhSpecialTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void initTestCase() { quietOffscreenWarnings(); }
+    void tabsFollowTheType_data();
+    void tabsFollowTheType();
+    void blueFilterConditions();
+    void blueFilterRefusals();
+    void blueResultListEditing();
+    void blueConditionFileRoundTrip();
+    void zoneFilterNumbersAndConditions();
+    void zoneConditionFileRoundTrip();
+    void customConditionsReachTheSpecialLists();
+};
+
+void ZhSpecialTest::tabsFollowTheType_data() {
+    QTest::addColumn<bool>("twoSpecials");
+    QTest::addColumn<bool>("blue");
+    QTest::addColumn<bool>("zone");
+    QTest::addColumn<QString>("blueCaption");
+    QTest::newRow("one special") << false << true << false << "蓝号过滤";
+    QTest::newRow("two specials") << true << false << true << "副号过滤";
+}
+
+void ZhSpecialTest::tabsFollowTheType() {
+    QFETCH(bool, twoSpecials);
+    QFETCH(bool, blue);
+    QFETCH(bool, zone);
+    QFETCH(QString, blueCaption);
+    SpecialFixture fx(twoSpecials);
+    QCOMPARE(f_zh->specialTabVisible(ZhSpecialTab::SingleSpecialFilter), blue);
+    QCOMPARE(f_zh->specialTabVisible(ZhSpecialTab::SpecialFilter), zone);
+    QCOMPARE(f_zh->pc_zh->tabText(f_zh->pc_zh->indexOf(f_zh->blueTab())), blueCaption);
+
+    // On the page at 1024x768 every button and box of the shown tab shows its whole caption.
+    f_main->showNormal();
+    f_main->resize(1024, 768);
+    mainAction("n_zh")->trigger();
+    QVERIFY(QTest::qWaitForWindowExposed(f_main));
+    QWidget* tab = blue ? static_cast<QWidget*>(f_zh->blueTab()) : f_zh->zoneTab();
+    f_zh->pc_zh->setCurrentWidget(tab);
+    QApplication::processEvents();
+    QVERIFY(tab->isVisible());
+    for (QAbstractButton* b : tab->findChildren<QAbstractButton*>()) {
+        if (!b->isVisibleTo(tab)) continue;
+        QVERIFY2(b->width() >= b->minimumSizeHint().width(), qPrintable(b->objectName()));
+    }
+    // QORVEL_GRAB_DIR names a folder for a picture of the tab, to look at by eye.
+    const QString shots = qEnvironmentVariable("QORVEL_GRAB_DIR");
+    if (!shots.isEmpty()) f_main->grab().save(shots + "/" + tab->objectName() + ".png");
+}
+
+void ZhSpecialTest::blueFilterConditions() {
+    SpecialFixture fx(false);
+    // Nothing ticked: every number of 1..16 survives.
+    click(f_zh, "b_lhgl_filter");
+    QCOMPARE(blueResults().size(), 16);
+    QCOMPARE(in<QLabel>(f_zh, "l_lhresult")->text(), QStringLiteral("过滤结果：共16个"));
+
+    // 大小区 "小数区" keeps 1..8; 除三余数 {1} then keeps 1, 4, 7.
+    in<QCheckBox>(f_zh, "cb_lhdx")->setChecked(true);
+    in<QComboBox>(f_zh, "combo_lhdx")->setCurrentIndex(0);
+    click(f_zh, "b_lhgl_filter");
+    QCOMPARE(blueResults(), twoDigits({1, 2, 3, 4, 5, 6, 7, 8}));
+    in<QCheckBox>(f_zh, "cb_lhcs3")->setChecked(true);
+    pickTiles("lhcs3", {1});
+    QCOMPARE(in<QLineEdit>(f_zh, "e_lhcs3")->text(), QStringLiteral("1  "));
+    click(f_zh, "b_lhgl_filter");
+    QCOMPARE(blueResults(), twoDigits({1, 4, 7}));
+
+    // Tolerant conditions with a total tolerance of exactly one fault: numbers failing exactly one.
+    in<QCheckBox>(f_zh, "cb_lhdxrc")->setChecked(true);
+    in<QCheckBox>(f_zh, "cb_lhcs3rc")->setChecked(true);
+    in<QCheckBox>(f_zh, "cb_lhrcnum")->setChecked(true);
+    in<QComboBox>(f_zh, "combo_lhrcnumfrom")->setCurrentIndex(1);
+    in<QComboBox>(f_zh, "combo_lhrcnumto")->setCurrentIndex(1);
+    click(f_zh, "b_lhgl_filter");
+    QCOMPARE(blueResults(), twoDigits({2, 3, 5, 6, 8, 10, 13, 16}));
+
+    // "重置" unticks everything and clears the lists.
+    click(f_zh, "b_lhgl_reset");
+    QVERIFY(!in<QCheckBox>(f_zh, "cb_lhcs3")->isChecked());
+    QVERIFY(in<QLineEdit>(f_zh, "e_lhcs3")->text().isEmpty());
+    QVERIFY(!in<QPushButton>(f_zh, "b_lhcs3")->isEnabled());
+    click(f_zh, "b_lhgl_filter");
+    QCOMPARE(blueResults().size(), 16);
+    QVERIFY(fx.messages().isEmpty());
+}
+
+void ZhSpecialTest::blueFilterRefusals() {
+    SpecialFixture fx(false);
+    // A mean condition without both bounds refuses the run and keeps the results.
+    click(f_zh, "b_lhgl_filter");
+    in<QCheckBox>(f_zh, "cb_lh2qjz")->setChecked(true);
+    in<QLineEdit>(f_zh, "me_lh2qjzfrom")->setText("3");
+    click(f_zh, "b_lhgl_filter");
+    QCOMPARE(fx.messages(), QStringList{"二期均值还未确定范围"});
+    QCOMPARE(blueResults().size(), 16);
+
+    // With both bounds the run keeps the numbers whose mean with the last draw's special lies within.
+    const int previous = workspace().MainStore.Row(workspace().MainStore.Count()).fields[7];
+    in<QLineEdit>(f_zh, "me_lh2qjzfrom")->setText("0");
+    in<QLineEdit>(f_zh, "me_lh2qjzto")->setText(QString::number((previous + 4) / 2.0));
+    click(f_zh, "b_lhgl_filter");
+    QCOMPARE(fx.messages().size(), 1);
+    QCOMPARE(blueResults(), twoDigits({1, 2, 3, 4}));
+
+    // A forecast row in the store is cleared and the run refused.
+    const int draws = workspace().MainStore.Count();
+    writeForecastFields(workspace().MainStore, 6, {1, 2, 3, 4, 5, 6}, {7});
+    QCOMPARE(workspace().MainStore.Count(), draws + 1);
+    click(f_zh, "b_lhgl_filter");
+    QCOMPARE(fx.messages().last(), QString::fromUtf8(kBlueForecastRowMessage));
+    QCOMPARE(workspace().MainStore.Count(), draws);
+}
+
+void ZhSpecialTest::blueResultListEditing() {
+    SpecialFixture fx(false);
+    in<QComboBox>(f_zh, "cb_lhgl_add")->setCurrentText("9");
+    click(f_zh, "b_lhgl_add");
+    in<QComboBox>(f_zh, "cb_lhgl_add")->setCurrentText("3");
+    click(f_zh, "b_lhgl_add");
+    click(f_zh, "b_lhgl_add");  // never twice
+    QCOMPARE(blueResults(), twoDigits({3, 9}));
+    QCOMPARE(in<QLabel>(f_zh, "l_lhresult")->text(), QStringLiteral("过滤结果：共2个"));
+
+    in<QListWidget>(f_zh, "lb_lhresult")->setCurrentRow(-1);
+    click(f_zh, "b_lhgl_delete");
+    QCOMPARE(fx.messages(), QStringList{"请先在上边的列表中选择一组需要删除的号码"});
+    in<QListWidget>(f_zh, "lb_lhresult")->setCurrentRow(0);
+    click(f_zh, "b_lhgl_delete");
+    QCOMPARE(blueResults(), twoDigits({9}));
+}
+
+void ZhSpecialTest::blueConditionFileRoundTrip() {
+    SpecialFixture fx(false);
+    in<QCheckBox>(f_zh, "cb_lhjo")->setChecked(true);
+    in<QComboBox>(f_zh, "combo_lhjo")->setCurrentIndex(1);
+    in<QCheckBox>(f_zh, "cb_lhcs4")->setChecked(true);
+    pickTiles("lhcs4", {0, 2});
+    in<QCheckBox>(f_zh, "cb_lhcs4rc")->setChecked(true);
+    in<QCheckBox>(f_zh, "cb_lh3qjz")->setChecked(true);
+    in<QLineEdit>(f_zh, "me_lh3qjzfrom")->setText("2.5");
+    in<QLineEdit>(f_zh, "me_lh3qjzto")->setText("9");
+    const QString file = fx.program.home.file("blue");
+    fx.files.answers = {file};
+    click(f_zh, "b_lhgl_savecond");
+    QCOMPARE(fx.files.titles.last(), QStringLiteral("保存蓝号过滤条件"));
+    QCOMPARE(fx.files.filters.last(), QStringLiteral("蓝号过滤条件格式文件(*.lzh)"));
+    QVERIFY(QFile::exists(file + ".lzh"));
+
+    click(f_zh, "b_lhgl_reset");
+    QVERIFY(!in<QCheckBox>(f_zh, "cb_lhjo")->isChecked());
+    fx.files.answers = {file + ".lzh"};
+    click(f_zh, "b_lhgl_loadcond");
+    QCOMPARE(fx.files.titles.last(), QStringLiteral("打开蓝号过滤条件存储文件"));
+    QVERIFY(in<QCheckBox>(f_zh, "cb_lhjo")->isChecked());
+    QCOMPARE(in<QComboBox>(f_zh, "combo_lhjo")->currentIndex(), 1);
+    QCOMPARE(in<QLineEdit>(f_zh, "e_lhcs4")->text(), QStringLiteral("0  2  "));
+    QVERIFY(in<QCheckBox>(f_zh, "cb_lhcs4rc")->isChecked());
+    QCOMPARE(in<QLineEdit>(f_zh, "me_lh3qjzfrom")->text(), QStringLiteral("2.5"));
+    QCOMPARE(in<QLineEdit>(f_zh, "me_lh3qjzto")->text(), QStringLiteral("9"));
+    // The loaded conditions are the ones the run uses: even numbers with remainder 0 or 2 mod 4.
+    in<QCheckBox>(f_zh, "cb_lh3qjz")->setChecked(false);
+    click(f_zh, "b_lhgl_filter");
+    QCOMPARE(blueResults(), twoDigits({2, 4, 6, 8, 10, 12, 14, 16}));
+    QVERIFY(fx.messages().isEmpty());
+}
+
+void ZhSpecialTest::zoneFilterNumbersAndConditions() {
+    SpecialFixture fx(true);
+    click(f_zh, "b_fqfilter");
+    QCOMPARE(zoneRows().size(), 66);  // two of 1..12
+    QCOMPARE(in<QLabel>(f_zh, "l_fqresult")->text(), QStringLiteral("投注结果：共66注"));
+    QCOMPARE(in<QTableWidget>(f_zh, "sg_fqresult")->item(0, 0)->text(), QStringLiteral("第1条"));
+
+    // Candidates 1..4 through the picker: six groups.
+    whenModalShown([](QDialog* d) {
+        click(d, "b_selectnone");
+        for (int v : {1, 2, 3, 4}) click(d, tile(v));
+        click(d, "b_ok");
+    });
+    click(f_zh, "b_fqkxhm");
+    QCOMPARE(in<QPlainTextEdit>(f_zh, "m_fqkxhm")->toPlainText(), QStringLiteral("01  02  03  04  "));
+    click(f_zh, "b_fqfilter");
+    // Groups come in the enumeration order of the main zone: descending tuples, largest first.
+    QCOMPARE(zoneRows(), (QStringList{"03 04", "02 04", "01 04", "02 03", "01 03", "01 02"}));
+
+    // Three bankers are refused and cleared; one banker is in every group.
+    f_zh->zoneTab()->setBankers({1, 2, 3});
+    QCOMPARE(fx.messages(), QStringList{"选择副区胆码不能大于2个"});
+    QVERIFY(in<QPlainTextEdit>(f_zh, "m_fqdm")->toPlainText().isEmpty());
+    f_zh->zoneTab()->setBankers({3});
+    click(f_zh, "b_fqfilter");
+    QCOMPARE(zoneRows(), (QStringList{"03 04", "02 03", "01 03"}));
+
+    // 副区和值 {5}: only 01 04 and 02 03 sum to 5, and 03 is a banker.
+    in<QCheckBox>(f_zh, "cb_fqhz")->setChecked(true);
+    pickTiles("fqhz", {5});
+    click(f_zh, "b_fqfilter");
+    QCOMPARE(zoneRows(), (QStringList{"02 03"}));
+    QVERIFY(!in<QWidget>(f_zh, "row_fqpd")->isVisibleTo(f_zh->zoneTab()));
+
+    click(f_zh, "b_fqreset");
+    click(f_zh, "b_fqfilter");
+    QCOMPARE(zoneRows().size(), 66);
+}
+
+void ZhSpecialTest::zoneConditionFileRoundTrip() {
+    SpecialFixture fx(true);
+    f_zh->zoneTab()->setCandidates({2, 4, 6, 8});
+    f_zh->zoneTab()->setBankers({4});
+    in<QCheckBox>(f_zh, "cb_fqcz")->setChecked(true);
+    pickTiles("fqcz", {2, 4});
+    const QString file = fx.program.home.file("zone.fzh");
+    fx.files.answers = {file};
+    click(f_zh, "b_savefq");
+    QCOMPARE(fx.files.titles.last(), QStringLiteral("保存副号过滤条件"));
+    QCOMPARE(fx.files.filters.last(), QStringLiteral("副号过滤条件格式文件(*.fzh)"));
+    click(f_zh, "b_fqreset");
+    click(f_zh, "b_fqfilter");
+    QCOMPARE(zoneRows().size(), 66);
+    fx.files.answers = {file};
+    click(f_zh, "b_loadfq");
+    QCOMPARE(in<QPlainTextEdit>(f_zh, "m_fqkxhm")->toPlainText(), QStringLiteral("02  04  06  08  "));
+    QCOMPARE(in<QPlainTextEdit>(f_zh, "m_fqdm")->toPlainText(), QStringLiteral("04  "));
+    QCOMPARE(in<QLineEdit>(f_zh, "e_fqcz")->text(), QStringLiteral("2  4  "));
+    click(f_zh, "b_fqfilter");
+    QCOMPARE(zoneRows(), (QStringList{"04 08", "04 06", "02 04"}));
+    QVERIFY(fx.messages().isEmpty());
+}
+
+void ZhSpecialTest::customConditionsReachTheSpecialLists() {
+    // One special number: a custom condition on the blue tab's list filters the run.
+    {
+        SpecialFixture fx(false);
+        in<QLineEdit>(f_zh, "e_lhselfzb")->setText("f_num1");
+        whenModalShown([](QDialog* d) {
+            for (int v : {5, 11}) in<QListWidget>(d, "clb_values")->item(v)->setCheckState(Qt::Checked);
+            click(d, "b_ok");
+        });
+        click(f_zh, "b_lhselfzb");
+        click(f_zh, "b_lhaddselfzb");
+        QCOMPARE(in<QListWidget>(f_zh, "lb_lhselfzb")->count(), 1);
+        click(f_zh, "b_lhgl_filter");
+        QCOMPARE(blueResults().size(), 16);  // the list counts only while its switch is on
+        in<QCheckBox>(f_zh, "cb_lhselfzb")->setChecked(true);
+        click(f_zh, "b_lhgl_filter");
+        QCOMPARE(blueResults(), twoDigits({5, 11}));
+    }
+    // Two special numbers: an exported condition lands in the special-zone list with its message.
+    {
+        SpecialFixture fx(true);
+        whenModalShown([](QDialog* d) {
+            in<QListWidget>(d, "clb_values")->item(7)->setCheckState(Qt::Checked);
+            click(d, "b_ok");
+        });
+        QVERIFY(f_zh->addforspecialzb("f_num2", 0, 12, 3));
+        QCOMPARE(in<QListWidget>(f_zh, "lb_fqselfzb")->count(), 1);
+        QCOMPARE(fx.messages().last(),
+                 QStringLiteral("过滤设置成功。该项过滤设置是在超强组号的副区过滤自定义指标中实现的，可在超强组号的"
+                                "副区过滤自定义指标的列表框中查看。"));
+        click(f_zh, "b_fqfilter");
+        QCOMPARE(zoneRows().size(), 6);  // second number 7: first 1..6
+    }
+}
+
+QTEST_MAIN(ZhSpecialTest)
+#include "zh_special_test.moc"

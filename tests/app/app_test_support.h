@@ -48,6 +48,25 @@ class ShellRecorder : public ShellLauncher {
     bool everythingOpens = true;
 };
 
+// Answers the file dialogs from a queue (an empty answer when it runs out, as a cancel) and records the
+// titles and filters they were opened with. Install it with installPlatform.
+class FileAnswers : public FileDialogSeam {
+  public:
+    QString openFile(QWidget*, const QString& title, const QString& filter) override { return answer(title, filter); }
+    QString saveFile(QWidget*, const QString& title, const QString& filter) override { return answer(title, filter); }
+
+    QStringList answers;
+    QStringList titles;
+    QStringList filters;
+
+  private:
+    QString answer(const QString& title, const QString& filter) {
+        titles << title;
+        filters << filter;
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+};
+
 // Installs both recorders for its lifetime.
 class RecordingPlatform {
   public:

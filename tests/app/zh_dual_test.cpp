@@ -70,30 +70,8 @@ void prepare(const TestHome& home, Game game) {
     writeDrawFile(home.file("database/basedata0.rec"), rows);
 }
 
-// Answers the file dialogs from a queue and records what they were asked.
-class FileAnswers : public FileDialogSeam {
-  public:
-    QString openFile(QWidget*, const QString& title, const QString& filter) override {
-        return answer(title, filter);
-    }
-    QString saveFile(QWidget*, const QString& title, const QString& filter) override {
-        return answer(title, filter);
-    }
-
-    QStringList answers;
-    QStringList titles;
-    QStringList filters;
-
-  private:
-    QString answer(const QString& title, const QString& filter) {
-        titles << title;
-        filters << filter;
-        return answers.isEmpty() ? QString() : answers.takeFirst();
-    }
-};
-
 // A started program with a short history of the game, empty result sets, the file dialogs answered by
-// the test, and a dual tab on the filter page.
+// the test; `tab` is the page's dual tab.
 struct DualFixture {
     explicit DualFixture(Game game = Game::FiveAndTwo)
         : program([game](const TestHome& home) { prepare(home, game); }) {
@@ -102,13 +80,10 @@ struct DualFixture {
         f_zh->filter().results.clear();
         f_zh->specialResults().clear();
         f_zh->dualResults().clear();
-        tab = std::make_unique<ZhDualTab>(*f_zh, nullptr);
-        tab->resize(1000, 600);
+        tab = f_zh->dualTab();
+        tab->showResults();
     }
-    ~DualFixture() {
-        tab.reset();
-        installPlatform(Platform{nullptr, previous.files, nullptr, nullptr});
-    }
+    ~DualFixture() { installPlatform(Platform{nullptr, previous.files, nullptr, nullptr}); }
 
     QStringList messages() const { return program.platform.messages.texts(); }
     void clearMessages() { program.platform.messages.messages.clear(); }
@@ -116,7 +91,7 @@ struct DualFixture {
     StartedProgram program;
     FileAnswers files;
     Platform previous;
-    std::unique_ptr<ZhDualTab> tab;
+    ZhDualTab* tab = nullptr;
 };
 
 template <class T>
@@ -345,8 +320,8 @@ void ZhDualTest::matchingPairsMainAndSpecialResults() {
         const QString tag = QStringLiteral("%1 %2x%3").arg(c.radio).arg(c.mains).arg(c.specials);
         setMainResults(c.mains);
         setSpecialResults(c.specials);
-        child<QRadioButton>(fx.tab.get(), c.radio)->setChecked(true);
-        click(fx.tab.get(), "b_startpp");
+        child<QRadioButton>(fx.tab, c.radio)->setChecked(true);
+        click(fx.tab, "b_startpp");
         QVERIFY2(fx.messages().isEmpty(), qPrintable(tag));
         QCOMPARE(dual().count(), c.tickets);
         std::set<std::pair<Numbers, Numbers>> pairs;
@@ -391,9 +366,9 @@ void ZhDualTest::matchingPairsMainAndSpecialResults() {
     setMainResults(5);
     setSpecialResults(2);
     fx.tab->rb_sxpp->setChecked(true);
-    click(fx.tab.get(), "b_startpp");
+    click(fx.tab, "b_startpp");
     for (int k = 1; k <= 5; ++k) QCOMPARE(ticketAt(k).special, specialGroup(k % 2 == 1 ? 1 : 2));
-    saveShot(fx.tab.get(), "tab");
+    saveShot(fx.tab, "tab");
 }
 
 void ZhDualTest::matchingRefusals() {
@@ -420,8 +395,8 @@ void ZhDualTest::matchingRefusals() {
         fx.clearMessages();
         setMainResults(c.mains);
         setSpecialResults(c.specials);
-        child<QRadioButton>(fx.tab.get(), c.radio)->setChecked(true);
-        click(fx.tab.get(), "b_startpp");
+        child<QRadioButton>(fx.tab, c.radio)->setChecked(true);
+        click(fx.tab, "b_startpp");
         QCOMPARE(fx.messages(), QStringList{c.message});
         QVERIFY(allTickets() == before);
         QCOMPARE(fx.tab->sg_sqresult->model()->rowCount(), 2);
@@ -440,7 +415,7 @@ void ZhDualTest::randomTicketsFollowTheCountField() {
         fx.clearMessages();
         setTickets({{{1, 2, 3, 4, 5}, {1, 2}}});
         fx.tab->me_jxzh2->setText(QString::fromLatin1(c.text));
-        click(fx.tab.get(), "b_jxzh2");
+        click(fx.tab, "b_jxzh2");
         if (c.tickets < 0) {
             QCOMPARE(fx.messages(), QStringList{QStringLiteral("机选注数必须在1到50000之间")});
             QCOMPARE(dual().count(), 1);
@@ -479,7 +454,7 @@ void ZhDualTest::prizeCheckFillsFromIssueAndSortsByLevel() {
 
     PrizeAnswer answer;
     answerPrizeDialog(QString::number(issue), QString(), QString(), &answer);
-    click(fx.tab.get(), "b_dj");
+    click(fx.tab, "b_dj");
     QVERIFY(!answer.stayedOpen);
     QVERIFY(fx.messages().isEmpty());
     QCOMPARE(answer.caption, QStringLiteral("对奖"));
@@ -499,7 +474,7 @@ void ZhDualTest::prizeCheckFillsFromIssueAndSortsByLevel() {
              QStringLiteral("一等奖:1个;二等奖:0个;三等奖:0个;四等奖:0个;五等奖:1个;六等奖:0个;七等奖:0个;"
                             "八等奖:1个;未中奖:1个"));
 
-    saveShot(fx.tab.get(), "tab_levels");
+    saveShot(fx.tab, "tab_levels");
     // A ticket added while the levels are shown gets its level against the same winning numbers.
     EditorAnswer added;
     answerTicketEditor(QStringLiteral("32-22-15-08-01"), QStringLiteral("05-03"), &added);
@@ -510,7 +485,7 @@ void ZhDualTest::prizeCheckFillsFromIssueAndSortsByLevel() {
     // A new matching drops the level column and the summary.
     setMainResults(2);
     setSpecialResults(1);
-    click(fx.tab.get(), "b_startpp");
+    click(fx.tab, "b_startpp");
     QVERIFY(!headers(fx.tab->sg_sqresult->model()).contains(QStringLiteral("中奖情况")));
     QVERIFY(fx.tab->m_djjg->toPlainText().isEmpty());
 
@@ -518,7 +493,7 @@ void ZhDualTest::prizeCheckFillsFromIssueAndSortsByLevel() {
     setTickets({{{2, 4, 6, 9, 10}, {3, 11}}});
     answerPrizeDialog(QStringLiteral("2030001"), QStringLiteral("02-04-06-09-10"), QStringLiteral("01-05"),
                       &answer);
-    click(fx.tab.get(), "b_dj");
+    click(fx.tab, "b_dj");
     QVERIFY(!answer.stayedOpen);
     QVERIFY(!answer.mainAfterIssue.contains(QRegularExpression("[0-9]")));
     QCOMPARE(cell(*fx.tab, 0, fx.tab->sg_sqresult->model()->columnCount() - 1), QStringLiteral("三等奖"));
@@ -548,7 +523,7 @@ void ZhDualTest::prizeDialogRefusesMalformedNumbers() {
         fx.tab->showResults();
         PrizeAnswer answer;
         answerPrizeDialog(QString(), c.main, c.special, &answer);
-        click(fx.tab.get(), "b_dj");
+        click(fx.tab, "b_dj");
         QVERIFY2(answer.stayedOpen, qPrintable(c.message));
         QCOMPARE(fx.messages(), QStringList{c.message});
         QVERIFY(allTickets() == tickets);
@@ -558,7 +533,7 @@ void ZhDualTest::prizeDialogRefusesMalformedNumbers() {
     // With no tickets there is nothing to check and no dialog.
     fx.clearMessages();
     dual().clear();
-    click(fx.tab.get(), "b_dj");
+    click(fx.tab, "b_dj");
     QCOMPARE(fx.messages(), QStringList{QStringLiteral("没有双区组号，请先匹配或机选组号")});
 }
 
@@ -593,7 +568,7 @@ void ZhDualTest::resultsSurviveSaveAndLoad() {
 void ZhDualTest::printFileListsEveryTicket() {
     DualFixture fx;
     setTickets({{{3, 9, 17, 25, 33}, {2, 12}}, {{1, 2, 3, 4, 35}, {1, 7}}});
-    click(fx.tab.get(), "b_dy");
+    click(fx.tab, "b_dy");
     const QString file = fx.program.home.file("temppadnote.txt");
     QCOMPARE(fx.program.platform.shell.requested, QStringList{file});
     QStringList lines = fromUtf8(gbkToUtf8(fileBytes(file).toStdString())).split(QStringLiteral("\r\n"));

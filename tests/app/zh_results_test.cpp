@@ -31,24 +31,6 @@ using Numbers = std::vector<int>;
 
 constexpr int kHistoryDraws = 30;
 
-// Answers the file dialogs from a queue and records what they were asked.
-class FileAnswers : public FileDialogSeam {
-  public:
-    QString openFile(QWidget*, const QString& title, const QString& filter) override { return answer(title, filter); }
-    QString saveFile(QWidget*, const QString& title, const QString& filter) override { return answer(title, filter); }
-
-    QStringList answers;
-    QStringList titles;
-    QStringList filters;
-
-  private:
-    QString answer(const QString& title, const QString& filter) {
-        titles << title;
-        filters << filter;
-        return answers.isEmpty() ? QString() : answers.takeFirst();
-    }
-};
-
 // A started program with a short history and the file dialogs answered by the test.
 struct ResultsFixture {
     ResultsFixture()

@@ -67,21 +67,6 @@ void prepareType(const TestHome& home, bool twoSpecials) {
     writeDrawFile(home.file("database/basedata0.rec"), rows);
 }
 
-// Answers the file dialogs from a queue and records their titles and filters.
-class FileAnswers : public FileDialogSeam {
-  public:
-    QString openFile(QWidget*, const QString& title, const QString& filter) override { return answer(title, filter); }
-    QString saveFile(QWidget*, const QString& title, const QString& filter) override { return answer(title, filter); }
-    QStringList answers, titles, filters;
-
-  private:
-    QString answer(const QString& title, const QString& filter) {
-        titles << title;
-        filters << filter;
-        return answers.isEmpty() ? QString() : answers.takeFirst();
-    }
-};
-
 // A started program on one of the two types, with the file dialogs answered by the test.
 struct SpecialFixture {
     explicit SpecialFixture(bool twoSpecials)

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -21,7 +20,6 @@
 #include "app/pages/zh/zh_special_parts.h"
 #include "app/pages/zh/zh_special_results.h"
 #include "app/pages/zh/zh_value_pickers.h"
-#include "combos/combo_filter.h"
 #include "combos/special_filter.h"
 #include "combos/special_pickers.h"
 #include "ui/platform.h"
@@ -38,7 +36,7 @@ constexpr int kResultListWidth = 150;
 
 }  // namespace
 
-ZhBlueTab::ZhBlueTab(Tf_zh& page, QWidget* parent) : QWidget(parent), page_(page) {
+ZhBlueTab::ZhBlueTab(Tf_zh& page, QWidget* parent) : ZhSpecialFilterTab(page, SpecialFileKind::Blue, parent) {
     setObjectName("ts_lhgl");
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(buildConditions(), 1);
@@ -52,12 +50,7 @@ ZhBlueTab::ZhBlueTab(Tf_zh& page, QWidget* parent) : QWidget(parent), page_(page
 BlueConditionSet& ZhBlueTab::conditions() { return page_.specialConditions().blue; }
 
 QWidget* ZhBlueTab::buildConditions() {
-    pc_lhcond = new QTabWidget(this);
-    pc_lhcond->setObjectName("pc_lhcond");
-    auto* scroll = new QScrollArea(pc_lhcond);
-    auto* inner = new QWidget(scroll);
-    auto* column = new QVBoxLayout(inner);
-    column->setSpacing(1);
+    std::vector<ZhSpecialRow::Setup> setups;
     for (const BlueConditionInfo& info : blueConditionTable()) {
         ZhSpecialRow::Setup setup;
         setup.stem = QString::fromUtf8(kStems[info.id - 1]);
@@ -75,26 +68,11 @@ QWidget* ZhBlueTab::buildConditions() {
                 setup.kind = ZhSpecialRow::Kind::Values;
                 break;
         }
-        auto* row = new ZhSpecialRow(setup, inner);
-        bindRow(row, info);
-        column->addWidget(row);
-        rows_.push_back(row);
+        setups.push_back(setup);
     }
-    ZhSpecialRow::Setup tolerance;
-    tolerance.kind = ZhSpecialRow::Kind::Tolerance;
-    tolerance.stem = QString::fromUtf8(kToleranceStem);
-    tolerance.caption = QStringLiteral("总容错");
-    tolerance.toleranceMax = kBlueToleranceMax;
-    auto* toleranceRow = new ZhSpecialRow(tolerance, inner);
-    bindToleranceRow(toleranceRow);
-    column->addWidget(toleranceRow);
-    rows_.push_back(toleranceRow);
-    column->addStretch();
-    scroll->setWidget(inner);
-    scroll->setWidgetResizable(true);
-    pc_lhcond->addTab(scroll, QStringLiteral("常规条件"));
-    customTab_ = new ZhCustomTab(conditions(), pc_lhcond);
-    pc_lhcond->addTab(customTab_, QStringLiteral("自定义指标"));
+    pc_lhcond = buildConditionPages("pc_lhcond", setups, conditions().totalTolerance, kToleranceStem,
+                                    kBlueToleranceMax, new ZhCustomTab(conditions(), this));
+    for (const BlueConditionInfo& info : blueConditionTable()) bindRow(row(info.id), info);
     return pc_lhcond;
 }
 
@@ -135,12 +113,7 @@ QWidget* ZhBlueTab::buildSide() {
     connect(b_lhgl_reset, &QPushButton::clicked, this, [this] { resetConditions(); });
     connect(b_lhgl_add, &QPushButton::clicked, this, [this] { addNumber(); });
     connect(b_lhgl_delete, &QPushButton::clicked, this, [this] { deleteNumber(); });
-    connect(b_lhgl_savecond, &QPushButton::clicked, this, [this] {
-        if (auto path = chooseSpecialConditionFile(this, SpecialFileKind::Blue, true)) saveConditionsTo(*path);
-    });
-    connect(b_lhgl_loadcond, &QPushButton::clicked, this, [this] {
-        if (auto path = chooseSpecialConditionFile(this, SpecialFileKind::Blue, false)) loadConditionsFrom(*path);
-    });
+    connectFileButtons(b_lhgl_savecond, b_lhgl_loadcond);
     return side;
 }
 
@@ -172,24 +145,6 @@ void ZhBlueTab::bindRow(ZhSpecialRow* row, const BlueConditionInfo& info) {
     }
 }
 
-void ZhBlueTab::bindToleranceRow(ZhSpecialRow* row) {
-    TotalTolerance& t = conditions().totalTolerance;
-    connect(row->enableBox, &QCheckBox::toggled, this, [this, &t](bool on) {
-        if (!refreshing_) t.enabled = on;
-    });
-    connect(row->fromBox, &QComboBox::currentIndexChanged, this, [this, &t](int i) {
-        if (!refreshing_) t.from = i;
-    });
-    connect(row->toBox, &QComboBox::currentIndexChanged, this, [this, &t](int i) {
-        if (!refreshing_) t.to = i;
-    });
-}
-
-ZhSpecialRow* ZhBlueTab::row(int id) const {
-    if (id < 1 || id > static_cast<int>(rows_.size())) return nullptr;
-    return rows_[static_cast<std::size_t>(id - 1)];
-}
-
 void ZhBlueTab::refreshRow(int id) {
     ZhSpecialRow* r = row(id);
     const BlueCondition* c = conditions().condition(id);
@@ -209,14 +164,7 @@ void ZhBlueTab::refreshRow(int id) {
 
 void ZhBlueTab::refresh() {
     for (int id = 1; id <= kLastBlueConditionId; ++id) refreshRow(id);
-    const TotalTolerance& t = conditions().totalTolerance;
-    ZhSpecialRow* tolerance = rows_.back();
-    refreshing_ = true;
-    tolerance->enableBox->setChecked(t.enabled);
-    tolerance->fromBox->setCurrentIndex(t.from);
-    tolerance->toBox->setCurrentIndex(t.to);
-    tolerance->applyEnabled(t.enabled);
-    refreshing_ = false;
+    refreshToleranceRow(conditions().totalTolerance);
     customTab_->refresh();
 }
 
@@ -274,20 +222,6 @@ void ZhBlueTab::deleteNumber() {
         return;
     }
     showResults();
-}
-
-void ZhBlueTab::saveConditionsTo(const std::filesystem::path& path) {
-    const std::string error =
-        SaveSpecialConditions(page_.specialConditions(), SpecialFileKind::Blue, path, workspace().params);
-    if (!error.empty()) showMessage(QString::fromStdString(error), this);
-}
-
-void ZhBlueTab::loadConditionsFrom(const std::filesystem::path& path) {
-    const ConditionLoad load =
-        LoadSpecialConditions(page_.specialConditions(), SpecialFileKind::Blue, path, workspace().params);
-    refresh();
-    const std::string message = ComboFilter::loadMessage(load, path);
-    if (!message.empty()) showMessage(QString::fromStdString(message), this);
 }
 
 }  // namespace qorvel

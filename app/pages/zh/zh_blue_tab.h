@@ -3,9 +3,7 @@
 // number, the result list with its own add and delete, and the condition files "*.lzh".
 #pragma once
 
-#include <QWidget>
-#include <filesystem>
-#include <vector>
+#include "app/pages/zh/zh_special_parts.h"
 
 class QComboBox;
 class QLabel;
@@ -15,21 +13,13 @@ class QTabWidget;
 
 namespace qorvel {
 
-class Tf_zh;
-class ZhCustomTab;
-class ZhSpecialRow;
-class ZhSpecialResults;
-struct BlueConditionInfo;
-struct BlueConditionSet;
-
-class ZhBlueTab : public QWidget {
+class ZhBlueTab : public ZhSpecialFilterTab {
   public:
     ZhBlueTab(Tf_zh& page, QWidget* parent);
 
-    // Rewrites every condition control from the conditions (after a reset or a load).
-    void refresh();
-    // Rewrites the result list and its label from the special result set.
-    void showResults();
+    void refresh() override;
+    // Rewrites the result list and its label.
+    void showResults() override;
     // Refills the add choice with 1..special maximum (after a type change).
     void refreshForType();
 
@@ -41,14 +31,6 @@ class ZhBlueTab : public QWidget {
     void addNumber();
     // "删除": removes the selected entry.
     void deleteNumber();
-    void saveConditionsTo(const std::filesystem::path& path);
-    void loadConditionsFrom(const std::filesystem::path& path);
-
-    // The row of a condition id (1..14).
-    ZhSpecialRow* row(int id) const;
-    ZhCustomTab* customTab() const { return customTab_; }
-    // The popup of the result list.
-    ZhSpecialResults* popup() const { return popup_; }
 
     QTabWidget* pc_lhcond = nullptr;
     QPushButton* b_lhgl_filter = nullptr;
@@ -66,15 +48,8 @@ class ZhBlueTab : public QWidget {
     QWidget* buildConditions();
     QWidget* buildSide();
     void bindRow(ZhSpecialRow* row, const BlueConditionInfo& info);
-    void bindToleranceRow(ZhSpecialRow* row);
     void refreshRow(int id);
     void chooseValues(const BlueConditionInfo& info);
-
-    Tf_zh& page_;
-    std::vector<ZhSpecialRow*> rows_;  // index id − 1; the last row is the total tolerance
-    ZhCustomTab* customTab_ = nullptr;
-    ZhSpecialResults* popup_ = nullptr;
-    bool refreshing_ = false;
 };
 
 }  // namespace qorvel

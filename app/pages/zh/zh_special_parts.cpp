@@ -7,9 +7,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "app/app_state.h"
+#include "app/pages/u_zh.h"
+#include "app/pages/zh/zh_custom_tab.h"
+#include "combos/combo_filter.h"
 #include "text/number_text.h"
 #include "ui/platform.h"
 
@@ -91,6 +97,85 @@ void ZhSpecialRow::applyEnabled(bool on) {
     for (QWidget* w : std::initializer_list<QWidget*>{chooseButton, choiceBox, lowerField, upperField, fromBox, toBox,
                                                       tolerantBox})
         if (w) w->setEnabled(on);
+}
+
+ZhSpecialFilterTab::ZhSpecialFilterTab(Tf_zh& page, SpecialFileKind kind, QWidget* parent)
+    : QWidget(parent), page_(page), kind_(kind) {}
+
+QTabWidget* ZhSpecialFilterTab::buildConditionPages(const char* objectName,
+                                                    const std::vector<ZhSpecialRow::Setup>& setups,
+                                                    TotalTolerance& tolerance, const char* toleranceStem,
+                                                    int toleranceMax, ZhCustomTab* customTab) {
+    auto* pages = new QTabWidget(this);
+    pages->setObjectName(objectName);
+    auto* scroll = new QScrollArea(pages);
+    auto* inner = new QWidget(scroll);
+    auto* column = new QVBoxLayout(inner);
+    column->setSpacing(1);
+    for (const ZhSpecialRow::Setup& setup : setups) {
+        rows_.push_back(new ZhSpecialRow(setup, inner));
+        column->addWidget(rows_.back());
+    }
+    ZhSpecialRow::Setup toleranceSetup;
+    toleranceSetup.kind = ZhSpecialRow::Kind::Tolerance;
+    toleranceSetup.stem = QString::fromUtf8(toleranceStem);
+    toleranceSetup.caption = QStringLiteral("总容错");
+    toleranceSetup.toleranceMax = toleranceMax;
+    auto* toleranceRow = new ZhSpecialRow(toleranceSetup, inner);
+    connect(toleranceRow->enableBox, &QCheckBox::toggled, this, [this, &tolerance](bool on) {
+        if (!refreshing_) tolerance.enabled = on;
+    });
+    connect(toleranceRow->fromBox, &QComboBox::currentIndexChanged, this, [this, &tolerance](int i) {
+        if (!refreshing_) tolerance.from = i;
+    });
+    connect(toleranceRow->toBox, &QComboBox::currentIndexChanged, this, [this, &tolerance](int i) {
+        if (!refreshing_) tolerance.to = i;
+    });
+    column->addWidget(toleranceRow);
+    rows_.push_back(toleranceRow);
+    column->addStretch();
+    scroll->setWidget(inner);
+    scroll->setWidgetResizable(true);
+    pages->addTab(scroll, QStringLiteral("常规条件"));
+    customTab_ = customTab;
+    pages->addTab(customTab_, QStringLiteral("自定义指标"));
+    return pages;
+}
+
+void ZhSpecialFilterTab::refreshToleranceRow(const TotalTolerance& tolerance) {
+    ZhSpecialRow* row = rows_.back();
+    refreshing_ = true;
+    row->enableBox->setChecked(tolerance.enabled);
+    row->fromBox->setCurrentIndex(tolerance.from);
+    row->toBox->setCurrentIndex(tolerance.to);
+    row->applyEnabled(tolerance.enabled);
+    refreshing_ = false;
+}
+
+ZhSpecialRow* ZhSpecialFilterTab::row(int id) const {
+    if (id < 1 || id > static_cast<int>(rows_.size())) return nullptr;
+    return rows_[static_cast<std::size_t>(id - 1)];
+}
+
+void ZhSpecialFilterTab::connectFileButtons(QPushButton* save, QPushButton* load) {
+    connect(save, &QPushButton::clicked, this, [this] {
+        if (auto path = chooseSpecialConditionFile(this, kind_, true)) saveConditionsTo(*path);
+    });
+    connect(load, &QPushButton::clicked, this, [this] {
+        if (auto path = chooseSpecialConditionFile(this, kind_, false)) loadConditionsFrom(*path);
+    });
+}
+
+void ZhSpecialFilterTab::saveConditionsTo(const std::filesystem::path& path) {
+    const std::string error = SaveSpecialConditions(page_.specialConditions(), kind_, path, workspace().params);
+    if (!error.empty()) showMessage(QString::fromStdString(error), this);
+}
+
+void ZhSpecialFilterTab::loadConditionsFrom(const std::filesystem::path& path) {
+    const ConditionLoad load = LoadSpecialConditions(page_.specialConditions(), kind_, path, workspace().params);
+    refresh();
+    const std::string message = ComboFilter::loadMessage(load, path);
+    if (!message.empty()) showMessage(QString::fromStdString(message), this);
 }
 
 std::optional<std::filesystem::path> chooseSpecialConditionFile(QWidget* parent, SpecialFileKind kind, bool save) {

@@ -1,5 +1,6 @@
-// The parts the two special-zone tabs of the filter page share: the condition row, the condition-file
-// dialogs and the text of the number memos.
+// The parts the two special-zone filter tabs of the filter page share: the condition row, the frame of
+// the tabs (condition sub-pages, total tolerance, custom list, result popup, condition files), the
+// condition-file dialogs and the text of the number memos.
 #pragma once
 
 #include <QWidget>
@@ -7,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "combos/special_conditions.h"
 
@@ -14,8 +16,13 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class QTabWidget;
 
 namespace qorvel {
+
+class Tf_zh;
+class ZhCustomTab;
+class ZhSpecialResults;
 
 // One condition row: a check box with the caption, then either a value field with its "..." button, a
 // two-item choice, two real bound fields around a label, or the two choices of the total tolerance, and
@@ -50,6 +57,46 @@ class ZhSpecialRow : public QWidget {
     QComboBox* fromBox = nullptr;
     QComboBox* toBox = nullptr;
     QCheckBox* tolerantBox = nullptr;
+};
+
+// The frame of a special filter tab. A tab builds its rows through buildConditionPages, binds them to its
+// condition set and rewrites them in refresh().
+class ZhSpecialFilterTab : public QWidget {
+  public:
+    // Rewrites every condition control from the conditions (after a reset or a load).
+    virtual void refresh() = 0;
+    // Rewrites the results from the special result set.
+    virtual void showResults() = 0;
+
+    void saveConditionsTo(const std::filesystem::path& path);
+    void loadConditionsFrom(const std::filesystem::path& path);
+
+    // The row of a condition id; the row after the last condition is the total tolerance.
+    ZhSpecialRow* row(int id) const;
+    ZhCustomTab* customTab() const { return customTab_; }
+    // The popup of the result list or grid.
+    ZhSpecialResults* popup() const { return popup_; }
+
+  protected:
+    ZhSpecialFilterTab(Tf_zh& page, SpecialFileKind kind, QWidget* parent);
+
+    // The sub-pages "常规条件" (a row per setup, then the total tolerance row bound to `tolerance`) and
+    // "自定义指标" (customTab).
+    QTabWidget* buildConditionPages(const char* objectName, const std::vector<ZhSpecialRow::Setup>& setups,
+                                    TotalTolerance& tolerance, const char* toleranceStem, int toleranceMax,
+                                    ZhCustomTab* customTab);
+    void refreshToleranceRow(const TotalTolerance& tolerance);
+    // The save and load buttons open the condition-file dialogs of the tab's kind.
+    void connectFileButtons(QPushButton* save, QPushButton* load);
+
+    Tf_zh& page_;
+    std::vector<ZhSpecialRow*> rows_;  // index id − 1; the last row is the total tolerance
+    ZhCustomTab* customTab_ = nullptr;
+    ZhSpecialResults* popup_ = nullptr;
+    bool refreshing_ = false;  // set while controls are rewritten, so their signals change nothing
+
+  private:
+    SpecialFileKind kind_;
 };
 
 // The save or open dialog of a special condition file: filter SpecialLabel + "过滤条件格式文件(*.lzh)"

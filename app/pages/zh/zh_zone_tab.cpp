@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -22,7 +21,6 @@
 #include "app/pages/zh/zh_special_parts.h"
 #include "app/pages/zh/zh_special_results.h"
 #include "app/pages/zh/zh_value_pickers.h"
-#include "combos/combo_filter.h"
 #include "combos/special_filter.h"
 #include "combos/special_pickers.h"
 #include "ui/platform.h"
@@ -44,7 +42,7 @@ QString zoneStem(const ZoneConditionInfo& info) {
 
 }  // namespace
 
-ZhZoneTab::ZhZoneTab(Tf_zh& page, QWidget* parent) : QWidget(parent), page_(page) {
+ZhZoneTab::ZhZoneTab(Tf_zh& page, QWidget* parent) : ZhSpecialFilterTab(page, SpecialFileKind::Zone, parent) {
     setObjectName("ts_fqgl");
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout();
@@ -69,12 +67,7 @@ ZhZoneTab::ZhZoneTab(Tf_zh& page, QWidget* parent) : QWidget(parent), page_(page
 
     connect(b_fqfilter, &QPushButton::clicked, this, [this] { startFilter(); });
     connect(b_fqreset, &QPushButton::clicked, this, [this] { resetConditions(); });
-    connect(b_savefq, &QPushButton::clicked, this, [this] {
-        if (auto path = chooseSpecialConditionFile(this, SpecialFileKind::Zone, true)) saveConditionsTo(*path);
-    });
-    connect(b_loadfq, &QPushButton::clicked, this, [this] {
-        if (auto path = chooseSpecialConditionFile(this, SpecialFileKind::Zone, false)) loadConditionsFrom(*path);
-    });
+    connectFileButtons(b_savefq, b_loadfq);
     popup_ = new ZhSpecialResults(page_, sg_fqresult, true, [this] { showResults(); });
     refresh();
     showResults();
@@ -106,46 +99,19 @@ QWidget* ZhZoneTab::buildNumbers() {
 }
 
 QWidget* ZhZoneTab::buildConditions() {
-    pc_fqcond = new QTabWidget(this);
-    pc_fqcond->setObjectName("pc_fqcond");
-    auto* scroll = new QScrollArea(pc_fqcond);
-    auto* inner = new QWidget(scroll);
-    auto* column = new QVBoxLayout(inner);
-    column->setSpacing(1);
+    std::vector<ZhSpecialRow::Setup> setups;
     for (const ZoneConditionInfo& info : zoneConditionTable()) {
         ZhSpecialRow::Setup setup;
         setup.stem = zoneStem(info);
         setup.caption = QString::fromUtf8(info.caption);
-        auto* row = new ZhSpecialRow(setup, inner);
-        bindRow(row, info);
-        row->setVisible(!info.hidden);
-        column->addWidget(row);
-        rows_.push_back(row);
+        setups.push_back(setup);
     }
-    ZhSpecialRow::Setup tolerance;
-    tolerance.kind = ZhSpecialRow::Kind::Tolerance;
-    tolerance.stem = QString::fromUtf8(kToleranceStem);
-    tolerance.caption = QStringLiteral("总容错");
-    tolerance.toleranceMax = kToleranceChoiceMax;
-    auto* toleranceRow = new ZhSpecialRow(tolerance, inner);
-    TotalTolerance& t = conditions().totalTolerance;
-    connect(toleranceRow->enableBox, &QCheckBox::toggled, this, [this, &t](bool on) {
-        if (!refreshing_) t.enabled = on;
-    });
-    connect(toleranceRow->fromBox, &QComboBox::currentIndexChanged, this, [this, &t](int i) {
-        if (!refreshing_) t.from = i;
-    });
-    connect(toleranceRow->toBox, &QComboBox::currentIndexChanged, this, [this, &t](int i) {
-        if (!refreshing_) t.to = i;
-    });
-    column->addWidget(toleranceRow);
-    rows_.push_back(toleranceRow);
-    column->addStretch();
-    scroll->setWidget(inner);
-    scroll->setWidgetResizable(true);
-    pc_fqcond->addTab(scroll, QStringLiteral("常规条件"));
-    customTab_ = new ZhCustomTab(conditions(), pc_fqcond);
-    pc_fqcond->addTab(customTab_, QStringLiteral("自定义指标"));
+    pc_fqcond = buildConditionPages("pc_fqcond", setups, conditions().totalTolerance, kToleranceStem,
+                                    kToleranceChoiceMax, new ZhCustomTab(conditions(), this));
+    for (const ZoneConditionInfo& info : zoneConditionTable()) {
+        bindRow(row(info.id), info);
+        row(info.id)->setVisible(!info.hidden);
+    }
     return pc_fqcond;
 }
 
@@ -176,11 +142,6 @@ void ZhZoneTab::bindRow(ZhSpecialRow* row, const ZoneConditionInfo& info) {
     connect(row->chooseButton, &QPushButton::clicked, this, [this, &info] { chooseValues(info); });
 }
 
-ZhSpecialRow* ZhZoneTab::row(int id) const {
-    if (id < 1 || id > static_cast<int>(rows_.size())) return nullptr;
-    return rows_[static_cast<std::size_t>(id - 1)];
-}
-
 void ZhZoneTab::refreshRow(int id) {
     ZhSpecialRow* r = row(id);
     if (!r || id > kLastZoneConditionId) return;
@@ -196,13 +157,7 @@ void ZhZoneTab::refreshRow(int id) {
 void ZhZoneTab::refresh() {
     for (int id = 1; id <= kLastZoneConditionId; ++id) refreshRow(id);
     const ZoneConditionSet& c = conditions();
-    ZhSpecialRow* tolerance = rows_.back();
-    refreshing_ = true;
-    tolerance->enableBox->setChecked(c.totalTolerance.enabled);
-    tolerance->fromBox->setCurrentIndex(c.totalTolerance.from);
-    tolerance->toBox->setCurrentIndex(c.totalTolerance.to);
-    tolerance->applyEnabled(c.totalTolerance.enabled);
-    refreshing_ = false;
+    refreshToleranceRow(c.totalTolerance);
     customTab_->refresh();
     const int first = firstSpecialNumber(workspace().params), last = lastSpecialNumber(workspace().params);
     m_fqkxhm->setPlainText(QString::fromStdString(specialNumbersText(c.candidates, first, last)));
@@ -258,20 +213,6 @@ void ZhZoneTab::startFilter() {
 void ZhZoneTab::resetConditions() {
     conditions().reset(workspace().params);
     refresh();
-}
-
-void ZhZoneTab::saveConditionsTo(const std::filesystem::path& path) {
-    const std::string error =
-        SaveSpecialConditions(page_.specialConditions(), SpecialFileKind::Zone, path, workspace().params);
-    if (!error.empty()) showMessage(QString::fromStdString(error), this);
-}
-
-void ZhZoneTab::loadConditionsFrom(const std::filesystem::path& path) {
-    const ConditionLoad load =
-        LoadSpecialConditions(page_.specialConditions(), SpecialFileKind::Zone, path, workspace().params);
-    refresh();
-    const std::string message = ComboFilter::loadMessage(load, path);
-    if (!message.empty()) showMessage(QString::fromStdString(message), this);
 }
 
 }  // namespace qorvel

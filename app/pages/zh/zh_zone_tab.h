@@ -3,9 +3,9 @@
 // the result grid and the condition files "*.fzh".
 #pragma once
 
-#include <QWidget>
-#include <filesystem>
 #include <vector>
+
+#include "app/pages/zh/zh_special_parts.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -15,21 +15,14 @@ class QTableWidget;
 
 namespace qorvel {
 
-class Tf_zh;
-class ZhCustomTab;
-class ZhSpecialRow;
-class ZhSpecialResults;
-struct ZoneConditionInfo;
-struct ZoneConditionSet;
-
-class ZhZoneTab : public QWidget {
+class ZhZoneTab : public ZhSpecialFilterTab {
   public:
     ZhZoneTab(Tf_zh& page, QWidget* parent);
 
-    // Rewrites every condition control and the number memos from the conditions.
-    void refresh();
-    // Rewrites the result grid and its label from the special result set.
-    void showResults();
+    // Also rewrites the number memos.
+    void refresh() override;
+    // Rewrites the result grid and its label.
+    void showResults() override;
 
     // "开始过滤 ": StartSpecialFilter; refusals are shown.
     void startFilter();
@@ -39,14 +32,6 @@ class ZhZoneTab : public QWidget {
     // and show why.
     void setCandidates(const std::vector<int>& numbers);
     void setBankers(const std::vector<int>& numbers);
-    void saveConditionsTo(const std::filesystem::path& path);
-    void loadConditionsFrom(const std::filesystem::path& path);
-
-    // The row of a list condition id (1..8) or of the total tolerance (9).
-    ZhSpecialRow* row(int id) const;
-    ZhCustomTab* customTab() const { return customTab_; }
-    // The popup of the result grid.
-    ZhSpecialResults* popup() const { return popup_; }
 
     QPushButton* b_fqkxhm = nullptr;
     QPlainTextEdit* m_fqkxhm = nullptr;
@@ -69,12 +54,6 @@ class ZhZoneTab : public QWidget {
     void refreshRow(int id);
     void chooseValues(const ZoneConditionInfo& info);
     void chooseNumbers(bool bankers);
-
-    Tf_zh& page_;
-    std::vector<ZhSpecialRow*> rows_;  // index id − 1; the last row is the total tolerance
-    ZhCustomTab* customTab_ = nullptr;
-    ZhSpecialResults* popup_ = nullptr;
-    bool refreshing_ = false;
 };
 
 }  // namespace qorvel

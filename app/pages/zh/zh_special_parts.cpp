@@ -45,7 +45,7 @@ ZhSpecialRow::ZhSpecialRow(const Setup& setup, QWidget* parent) : QWidget(parent
         layout->addWidget(valueField, 1);
         chooseButton = new QPushButton(QStringLiteral("..."), this);
         chooseButton->setObjectName("b_" + stem);
-        chooseButton->setFixedWidth(std::max(kChooseButtonWidth, chooseButton->minimumSizeHint().width()));
+        chooseButton->setFixedWidth(kChooseButtonWidth);
         layout->addWidget(chooseButton);
         break;
     case Kind::Choice:

@@ -190,6 +190,8 @@ void ZhBlueTab::showResults() {
 }
 
 void ZhBlueTab::startFilter() {
+    // The run works on rows of the draw store, which a running main-zone filter is using.
+    if (page_.running()) return;
     const SpecialRunOutcome outcome = StartBlueFilter(workspace(), conditions(), page_.specialResults());
     showResults();
     if (outcome.refused) showMessage(QString::fromStdString(outcome.message), this);

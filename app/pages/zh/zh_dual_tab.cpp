@@ -158,7 +158,7 @@ ZhDualTab::ZhDualTab(Tf_zh& page, QWidget* parent) : QWidget(parent), page_(page
     sg_sqresult->setSelectionMode(QAbstractItemView::SingleSelection);
     sg_sqresult->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sg_sqresult->verticalHeader()->hide();
-    sg_sqresult->verticalHeader()->setDefaultSectionSize(sg_sqresult->fontMetrics().height() + 6);
+    sg_sqresult->verticalHeader()->setDefaultSectionSize(resultRowHeight(*sg_sqresult));
     sg_sqresult->horizontalHeader()->setDefaultSectionSize(
         sg_sqresult->fontMetrics().horizontalAdvance(QStringLiteral("第00000条")) + 12);
     sg_sqresult->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -8,6 +8,7 @@ namespace qorvel {
 namespace {
 const QColor kSerialColour(251, 232, 210);
 const QColor kNumberColour(206, 255, 255);
+constexpr int kRowMargin = 6;
 }  // namespace
 
 QColor resultCellBackground(int column, int numberColumns) {
@@ -16,11 +17,14 @@ QColor resultCellBackground(int column, int numberColumns) {
     return {};
 }
 
+int resultRowHeight(const QWidget& grid) { return grid.fontMetrics().height() + kRowMargin; }
+
 void setUpResultGrid(QTableWidget* grid) {
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->verticalHeader()->setVisible(false);
+    grid->verticalHeader()->setDefaultSectionSize(resultRowHeight(*grid));
 }
 
 void fillResultGrid(QTableWidget* grid, const std::vector<std::string>& headers,

@@ -7,6 +7,7 @@
 #include <vector>
 
 class QTableWidget;
+class QWidget;
 
 namespace qorvel {
 
@@ -14,7 +15,10 @@ namespace qorvel {
 // 1..numberColumns, none (an invalid colour) after them.
 QColor resultCellBackground(int column, int numberColumns);
 
-// Prepares a grid once: read-only, row selection, no row header.
+// The row height of the result grids: the text's height and a small margin.
+int resultRowHeight(const QWidget& grid);
+
+// Prepares a grid once: read-only, row selection, no row header, rows as high as their text.
 void setUpResultGrid(QTableWidget* grid);
 
 // Replaces the grid's headers and rows. Column 0 is the serial column; columns 1..numberColumns hold

@@ -93,7 +93,13 @@ Tf_zh::Tf_zh(QWidget* parent)
     fillIssueList();
     showResultPage();
     wireValuePickers(*this);
-    applyTypeTabs();
+    // A type with more special numbers than the special tabs can filter starts with them hidden; later
+    // type changes to such a type leave the tabs as they are.
+    SpecialTabVisibility tabs =
+        specialTabVisibility(workspace().params.SpecialCount, workspace().SpecialLabel());
+    for (std::optional<bool>* tab : {&tabs.specialFilter, &tabs.singleSpecialFilter, &tabs.dualZoneMatch})
+        if (!tab->has_value()) *tab = false;
+    applyTabVisibility(tabs);
 }
 
 Tf_zh::~Tf_zh() {

@@ -45,32 +45,35 @@ void click(QObject* owner, const QString& name) { QTest::mouseClick(in<QWidget>(
 
 QString tile(int v) { return QStringLiteral("tile_%1").arg(v); }
 
-// The program always starts on slot 0: a six-of-33 game with one special of 1..16 called "双色球", or
-// (twoSpecials) a five-of-35 game with two specials of 1..12 called "超级大乐透".
-void prepareType(const TestHome& home, bool twoSpecials) {
+// The program always starts on slot 0: a six-of-33 game with one special of 1..16 called "双色球", or a
+// five-of-35 game called "超级大乐透" with two (or, to try a type the special tabs cannot filter, three)
+// specials of 1..12.
+void prepareType(const TestHome& home, int specials) {
     QDir().mkpath(home.file("database"));
     LotteryTypeTable table = defaultLotteryTypeTable();
     LotteryType& slot = table.slots[0];
-    slot.Name = twoSpecials ? "超级大乐透" : "双色球";
-    if (twoSpecials) {
+    slot.Name = specials == 1 ? "双色球" : "超级大乐透";
+    if (specials > 1) {
         slot.MainCount = 5;
         slot.MainTo = 35;
-        slot.SpecialCount = 2;
+        slot.SpecialCount = static_cast<uint8_t>(specials);
         slot.SpecialTo = 12;
     }
     QVERIFY(saveLotteryTypes(home.file("database/cps.typ").toStdString(), table).empty());
     DrawRows rows = sampleDraws(kDraws);
-    if (twoSpecials) {
+    if (specials > 1) {
         rows.clear();
-        for (int r = 0; r < kDraws; ++r) rows.push_back({2021001 + r, 1, 8, 15, 22, 29 + r % 6, 3 + r % 4, 11});
+        for (int r = 0; r < kDraws; ++r) {
+            rows.push_back({2021001 + r, 1, 8, 15, 22, 29 + r % 6, 3 + r % 4, 11});
+            if (specials > 2) rows.back().push_back(12);
+        }
     }
     writeDrawFile(home.file("database/basedata0.rec"), rows);
 }
 
 // A started program on one of the two types, with the file dialogs answered by the test.
 struct SpecialFixture {
-    explicit SpecialFixture(bool twoSpecials)
-        : program([twoSpecials](const TestHome& h) { prepareType(h, twoSpecials); }) {
+    explicit SpecialFixture(int specials) : program([specials](const TestHome& h) { prepareType(h, specials); }) {
         previous = installPlatform(Platform{nullptr, &files, nullptr, nullptr});
         program.platform.messages.messages.clear();
     }
@@ -136,22 +139,27 @@ class ZhSpecialTest : public QObject {
 };
 
 void ZhSpecialTest::tabsFollowTheType_data() {
-    QTest::addColumn<bool>("twoSpecials");
+    QTest::addColumn<int>("specials");
     QTest::addColumn<bool>("blue");
     QTest::addColumn<bool>("zone");
+    QTest::addColumn<bool>("dual");
     QTest::addColumn<QString>("blueCaption");
-    QTest::newRow("one special") << false << true << false << "蓝号过滤";
-    QTest::newRow("two specials") << true << false << true << "副号过滤";
+    QTest::newRow("one special") << 1 << true << false << true << "蓝号过滤";
+    QTest::newRow("two specials") << 2 << false << true << true << "副号过滤";
+    QTest::newRow("three specials") << 3 << false << false << false << "副号过滤";
 }
 
 void ZhSpecialTest::tabsFollowTheType() {
-    QFETCH(bool, twoSpecials);
+    QFETCH(int, specials);
     QFETCH(bool, blue);
     QFETCH(bool, zone);
+    QFETCH(bool, dual);
     QFETCH(QString, blueCaption);
-    SpecialFixture fx(twoSpecials);
+    SpecialFixture fx(specials);
     QCOMPARE(f_zh->specialTabVisible(ZhSpecialTab::SingleSpecialFilter), blue);
     QCOMPARE(f_zh->specialTabVisible(ZhSpecialTab::SpecialFilter), zone);
+    QCOMPARE(f_zh->specialTabVisible(ZhSpecialTab::DualZoneMatch), dual);
+    if (!blue && !zone) return;
     QCOMPARE(f_zh->pc_zh->tabText(f_zh->pc_zh->indexOf(f_zh->blueTab())), blueCaption);
 
     // On the page at 1024x768 every button and box of the shown tab shows its whole caption.
@@ -175,7 +183,7 @@ void ZhSpecialTest::tabsFollowTheType() {
 }
 
 void ZhSpecialTest::blueFilterConditions() {
-    SpecialFixture fx(false);
+    SpecialFixture fx(1);
     // Nothing ticked: every number of 1..16 survives.
     click(f_zh, "b_lhgl_filter");
     QCOMPARE(blueResults().size(), 16);
@@ -212,7 +220,7 @@ void ZhSpecialTest::blueFilterConditions() {
 }
 
 void ZhSpecialTest::blueFilterRefusals() {
-    SpecialFixture fx(false);
+    SpecialFixture fx(1);
     // A mean condition without both bounds refuses the run and keeps the results.
     click(f_zh, "b_lhgl_filter");
     in<QCheckBox>(f_zh, "cb_lh2qjz")->setChecked(true);
@@ -239,7 +247,7 @@ void ZhSpecialTest::blueFilterRefusals() {
 }
 
 void ZhSpecialTest::blueResultListEditing() {
-    SpecialFixture fx(false);
+    SpecialFixture fx(1);
     in<QComboBox>(f_zh, "cb_lhgl_add")->setCurrentText("9");
     click(f_zh, "b_lhgl_add");
     in<QComboBox>(f_zh, "cb_lhgl_add")->setCurrentText("3");
@@ -257,7 +265,7 @@ void ZhSpecialTest::blueResultListEditing() {
 }
 
 void ZhSpecialTest::blueConditionFileRoundTrip() {
-    SpecialFixture fx(false);
+    SpecialFixture fx(1);
     in<QCheckBox>(f_zh, "cb_lhjo")->setChecked(true);
     in<QComboBox>(f_zh, "combo_lhjo")->setCurrentIndex(1);
     in<QCheckBox>(f_zh, "cb_lhcs4")->setChecked(true);
@@ -292,7 +300,7 @@ void ZhSpecialTest::blueConditionFileRoundTrip() {
 }
 
 void ZhSpecialTest::zoneFilterNumbersAndConditions() {
-    SpecialFixture fx(true);
+    SpecialFixture fx(2);
     click(f_zh, "b_fqfilter");
     QCOMPARE(zoneRows().size(), 66);  // two of 1..12
     QCOMPARE(in<QLabel>(f_zh, "l_fqresult")->text(), QStringLiteral("投注结果：共66注"));
@@ -331,7 +339,7 @@ void ZhSpecialTest::zoneFilterNumbersAndConditions() {
 }
 
 void ZhSpecialTest::zoneConditionFileRoundTrip() {
-    SpecialFixture fx(true);
+    SpecialFixture fx(2);
     f_zh->zoneTab()->setCandidates({2, 4, 6, 8});
     f_zh->zoneTab()->setBankers({4});
     in<QCheckBox>(f_zh, "cb_fqcz")->setChecked(true);
@@ -357,7 +365,7 @@ void ZhSpecialTest::zoneConditionFileRoundTrip() {
 void ZhSpecialTest::customConditionsReachTheSpecialLists() {
     // One special number: a custom condition on the blue tab's list filters the run.
     {
-        SpecialFixture fx(false);
+        SpecialFixture fx(1);
         in<QLineEdit>(f_zh, "e_lhselfzb")->setText("f_num1");
         whenModalShown([](QDialog* d) {
             for (int v : {5, 11}) in<QListWidget>(d, "clb_values")->item(v)->setCheckState(Qt::Checked);
@@ -374,7 +382,7 @@ void ZhSpecialTest::customConditionsReachTheSpecialLists() {
     }
     // Two special numbers: an exported condition lands in the special-zone list with its message.
     {
-        SpecialFixture fx(true);
+        SpecialFixture fx(2);
         whenModalShown([](QDialog* d) {
             in<QListWidget>(d, "clb_values")->item(7)->setCheckState(Qt::Checked);
             click(d, "b_ok");

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTabWidget>
 #include <QTimer>
+#include <QtTest>
 
 #include "app/u_main.h"
 #include "draws/t_s_dm.h"
@@ -88,6 +89,10 @@ DrawRows sampleDraws(int count) {
         rows.push_back(row);
     }
     return rows;
+}
+
+void clickControl(QObject* owner, const QString& name) {
+    QTest::mouseClick(control(owner, name), Qt::LeftButton);
 }
 
 void whenModalShown(const std::function<void(QDialog*)>& handler) {

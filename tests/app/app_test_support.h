@@ -112,6 +112,17 @@ void writeDrawFile(const QString& path, const DrawRows& draws);
 // `count` ascending issues from 2020001, numbers 1..7 shifted by the row.
 DrawRows sampleDraws(int count);
 
+// The control below `owner` with this object name; a missing one stops the test program, naming it.
+template <class T = QWidget>
+T* control(QObject* owner, const QString& name) {
+    T* w = owner->findChild<T*>(name);
+    if (!w) qFatal("missing control %s", qPrintable(name));
+    return w;
+}
+
+// A mouse click on the named control (its window must be laid out, as a shown window is).
+void clickControl(QObject* owner, const QString& name);
+
 // Once a modal dialog runs its loop, calls `handler` with it (from inside the loop). Gives up after a
 // few seconds so a test that never opens a dialog cannot hang.
 void whenModalShown(const std::function<void(QDialog*)>& handler);

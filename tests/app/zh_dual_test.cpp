@@ -94,13 +94,6 @@ struct DualFixture {
     ZhDualTab* tab = nullptr;
 };
 
-template <class T>
-T* child(QObject* parent, const char* name) {
-    T* w = parent->findChild<T*>(QString::fromLatin1(name));
-    if (!w) qFatal("missing control %s", name);
-    return w;
-}
-
 void saveShot(QWidget* w, const char* name) {
     const QString dir = qEnvironmentVariable("QORVEL_ZHDUAL_SHOT");
     if (!dir.isEmpty()) w->grab().save(dir + "/" + name + ".png");
@@ -196,7 +189,7 @@ QString fieldText(const Numbers& numbers) {
 
 // Presses a button as a click does. The tab lives on the page in a hidden window, where a mouse event
 // would be placed by a layout that was never made.
-void click(QWidget* parent, const char* name) { child<QPushButton>(parent, name)->click(); }
+void click(QWidget* parent, const char* name) { control<QPushButton>(parent, name)->click(); }
 
 void typeInto(QLineEdit* field, const QString& text) {
     field->selectAll();
@@ -243,11 +236,11 @@ void answerPrizeDialog(const QString& issue, const QString& mainText, const QStr
                        PrizeAnswer* out) {
     whenModalShown([=](QDialog* dialog) {
         out->caption = dialog->windowTitle();
-        out->mainLabel = child<QLabel>(dialog, "l_zq")->text();
-        out->specialLabel = child<QLabel>(dialog, "l_fq")->text();
-        auto* issueField = child<QLineEdit>(dialog, "me_djqs");
-        auto* mainField = child<QLineEdit>(dialog, "me_zq");
-        auto* specialField = child<QLineEdit>(dialog, "me_fq");
+        out->mainLabel = control<QLabel>(dialog, "l_zq")->text();
+        out->specialLabel = control<QLabel>(dialog, "l_fq")->text();
+        auto* issueField = control<QLineEdit>(dialog, "me_djqs");
+        auto* mainField = control<QLineEdit>(dialog, "me_zq");
+        auto* specialField = control<QLineEdit>(dialog, "me_fq");
         issueField->setFocus();
         issueField->setCursorPosition(0);
         QTest::keyClicks(issueField, issue);
@@ -320,7 +313,7 @@ void ZhDualTest::matchingPairsMainAndSpecialResults() {
         const QString tag = QStringLiteral("%1 %2x%3").arg(c.radio).arg(c.mains).arg(c.specials);
         setMainResults(c.mains);
         setSpecialResults(c.specials);
-        child<QRadioButton>(fx.tab, c.radio)->setChecked(true);
+        control<QRadioButton>(fx.tab, c.radio)->setChecked(true);
         click(fx.tab, "b_startpp");
         QVERIFY2(fx.messages().isEmpty(), qPrintable(tag));
         QCOMPARE(dual().count(), c.tickets);
@@ -395,7 +388,7 @@ void ZhDualTest::matchingRefusals() {
         fx.clearMessages();
         setMainResults(c.mains);
         setSpecialResults(c.specials);
-        child<QRadioButton>(fx.tab, c.radio)->setChecked(true);
+        control<QRadioButton>(fx.tab, c.radio)->setChecked(true);
         click(fx.tab, "b_startpp");
         QCOMPARE(fx.messages(), QStringList{c.message});
         QVERIFY(allTickets() == before);

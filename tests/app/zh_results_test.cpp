@@ -51,13 +51,6 @@ struct ResultsFixture {
     Platform previous;
 };
 
-template <class T>
-T* child(QObject* parent, const char* name) {
-    T* w = parent->findChild<T*>(QString::fromLatin1(name));
-    if (!w) qFatal("missing control %s", name);
-    return w;
-}
-
 void saveShot(QWidget* w, const char* name) {
     const QString dir = qEnvironmentVariable("QORVEL_ZHRESULTS_SHOT");
     if (!dir.isEmpty()) w->grab().save(dir + "/" + name + ".png");
@@ -66,18 +59,18 @@ void saveShot(QWidget* w, const char* name) {
 ZhResults& results() { return *f_zh->results(); }
 ResultSet& resultSet() { return f_zh->filter().results; }
 int mainCount() { return workspace().params.MainCount; }
-QTableWidget* grid() { return child<QTableWidget>(f_zh, "sg_zqresult"); }
-QString status() { return child<QLabel>(f_zh, "l_zh_status")->text(); }
+QTableWidget* grid() { return control<QTableWidget>(f_zh, "sg_zqresult"); }
+QString status() { return control<QLabel>(f_zh, "l_zh_status")->text(); }
 
 // A run that keeps every ticket of the numbers 1..last.
 void runOver(int last) {
     f_zh->resetConditions();
-    child<QCheckBox>(f_zh, "cb_notequaldist")->setChecked(false);
-    child<QCheckBox>(f_zh, "cb_specnext")->setChecked(false);
+    control<QCheckBox>(f_zh, "cb_notequaldist")->setChecked(false);
+    control<QCheckBox>(f_zh, "cb_specnext")->setChecked(false);
     std::vector<int> candidates;
     for (int n = 1; n <= last; ++n) candidates.push_back(n);
     f_zh->setCandidates(candidates);
-    QTest::mouseClick(child<QPushButton>(f_zh, "b_filter"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(f_zh, "b_filter"), Qt::LeftButton);
     QVERIFY(QTest::qWaitFor([] { return !f_zh->running(); }, 120000));
 }
 
@@ -123,16 +116,16 @@ void answerTicketDialog(const QString& text, bool* stayedOpen, QString* caption 
                         QString* startText = nullptr) {
     whenModalShown([=](QDialog* dialog) {
         if (caption) *caption = dialog->windowTitle();
-        auto* field = child<QLineEdit>(dialog, "me_zh");
+        auto* field = control<QLineEdit>(dialog, "me_zh");
         if (startText) *startText = field->text();
         field->selectAll();
         field->del();
         field->setCursorPosition(0);
         QTest::keyClicks(field, QString(text).remove('-'));
         saveShot(dialog, "ticket");
-        QTest::mouseClick(child<QPushButton>(dialog, "b_ok"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(dialog, "b_ok"), Qt::LeftButton);
         *stayedOpen = dialog->isVisible();
-        if (*stayedOpen) QTest::mouseClick(child<QPushButton>(dialog, "b_cancel"), Qt::LeftButton);
+        if (*stayedOpen) QTest::mouseClick(control<QPushButton>(dialog, "b_cancel"), Qt::LeftButton);
     });
 }
 
@@ -144,9 +137,9 @@ void answerIssueDialog(std::optional<int> issue) {
             dialog->reject();
             return;
         }
-        auto* list = child<QComboBox>(dialog, "cb_qh");
+        auto* list = control<QComboBox>(dialog, "cb_qh");
         list->setCurrentIndex(list->findText(QString::number(*issue)));
-        QTest::mouseClick(child<QPushButton>(dialog, "b_ok"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(dialog, "b_ok"), Qt::LeftButton);
     });
 }
 
@@ -199,7 +192,7 @@ void ZhResultsTest::popupOpensFromGridAndButton() {
         if (!a->isSeparator()) captions << a->text();
     QCOMPARE(captions, (QStringList{"保存组号", "载入组号", "加到预测区", "清除预测区", "添加组号", "删除组号",
                                     "修改组号", "滤除组号", "打印投注结果", "恢复到原始投注结果", "对奖"}));
-    auto* button = child<QPushButton>(f_zh, "b_jgcl");
+    auto* button = control<QPushButton>(f_zh, "b_jgcl");
     QCOMPARE(button->text(), QStringLiteral("结果处理"));
     QTest::mouseClick(button, Qt::LeftButton);
     QVERIFY(QTest::qWaitFor([menu] { return menu->isVisible(); }));
@@ -236,8 +229,8 @@ void ZhResultsTest::ticketsAreAddedModifiedAndDeleted() {
     QCOMPARE(resultSet().count(), before + 1);
     QCOMPARE(ticketAt(before + 1), added);
     const int pages = (before + 1 + kResultsPerPage - 1) / kResultsPerPage;
-    QCOMPARE(child<QLabel>(f_zh, "l_zh_pageinfo")->text(), QStringLiteral("第%1页/ %2页").arg(pages).arg(pages));
-    QCOMPARE(child<QLabel>(f_zh, "l_zhgl_tzresult")->text(), QStringLiteral("投注结果：共%1注").arg(before + 1));
+    QCOMPARE(control<QLabel>(f_zh, "l_zh_pageinfo")->text(), QStringLiteral("第%1页/ %2页").arg(pages).arg(pages));
+    QCOMPARE(control<QLabel>(f_zh, "l_zhgl_tzresult")->text(), QStringLiteral("投注结果：共%1注").arg(before + 1));
     QCOMPARE(status(), QStringLiteral("超强组号  已得到符合条件的主号组有%1个").arg(before + 1));
     const int row = grid()->selectionModel()->selectedRows().first().row();
     QCOMPARE(gridTicket(row), added);
@@ -267,7 +260,7 @@ void ZhResultsTest::ticketsAreAddedModifiedAndDeleted() {
     expected.erase(expected.begin() + (slot - 1));
     QVERIFY(allTickets() == expected);
     QCOMPARE(gridTicket(slot - 1), next);
-    QCOMPARE(child<QLabel>(f_zh, "l_zhgl_tzresult")->text(), QStringLiteral("投注结果：共%1注").arg(before));
+    QCOMPARE(control<QLabel>(f_zh, "l_zhgl_tzresult")->text(), QStringLiteral("投注结果：共%1注").arg(before));
     QVERIFY2(fx.messages().isEmpty(), qPrintable(fx.messages().join('|')));
 }
 
@@ -325,10 +318,10 @@ bool removeThrough(const QString& list) {
     whenModalShown([&](QDialog* dialog) {
         QCOMPARE(dialog, static_cast<QDialog*>(f_zq_lczh));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("滤除组号"));
-        child<QPlainTextEdit>(dialog, "m_lczh")->setPlainText(list);
-        QTest::mouseClick(child<QPushButton>(dialog, "b_ok"), Qt::LeftButton);
+        control<QPlainTextEdit>(dialog, "m_lczh")->setPlainText(list);
+        QTest::mouseClick(control<QPushButton>(dialog, "b_ok"), Qt::LeftButton);
         stayedOpen = dialog->isVisible();
-        if (stayedOpen) QTest::mouseClick(child<QPushButton>(dialog, "b_cancel"), Qt::LeftButton);
+        if (stayedOpen) QTest::mouseClick(control<QPushButton>(dialog, "b_cancel"), Qt::LeftButton);
     });
     trigger("mi_lczh");
     return stayedOpen;
@@ -352,7 +345,7 @@ void ZhResultsTest::removalListRemovesListedTickets() {
     QVERIFY(fx.messages().isEmpty());
     QVERIFY(allTickets() == expected);
     QVERIFY(!headers().contains("中奖号个数"));
-    QCOMPARE(child<QLabel>(f_zh, "l_zh_pageinfo")->text(), QStringLiteral("第1页/ 1页"));
+    QCOMPARE(control<QLabel>(f_zh, "l_zh_pageinfo")->text(), QStringLiteral("第1页/ 1页"));
     QCOMPARE(grid()->rowCount(), static_cast<int>(expected.size()));
     QCOMPARE(status(), QStringLiteral("超强组号  已得到符合条件的主号组有%1个").arg(expected.size()));
 }
@@ -384,17 +377,17 @@ void ZhResultsTest::removalListSaveLoadAndHint() {
     QTemporaryDir dir;
     const QString list = QStringLiteral("01 03 04 08 09 12\n02 05 07 11 20 30");
     whenModalShown([&](QDialog* dialog) {
-        auto* memo = child<QPlainTextEdit>(dialog, "m_lczh");
+        auto* memo = control<QPlainTextEdit>(dialog, "m_lczh");
         memo->setPlainText(list);
         fx.files.answers = {dir.filePath("remove"), dir.filePath("remove.txt")};
-        QTest::mouseClick(child<QPushButton>(dialog, "b_save"), Qt::LeftButton);
-        QTest::mouseClick(child<QPushButton>(dialog, "b_clear"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(dialog, "b_save"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(dialog, "b_clear"), Qt::LeftButton);
         QVERIFY(memo->toPlainText().isEmpty());
-        QTest::mouseClick(child<QPushButton>(dialog, "b_load"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(dialog, "b_load"), Qt::LeftButton);
         QCOMPARE(memo->toPlainText(), list);
-        QTest::mouseClick(child<QPushButton>(dialog, "b_hint"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(dialog, "b_hint"), Qt::LeftButton);
         saveShot(dialog, "removal");
-        QTest::mouseClick(child<QPushButton>(dialog, "b_cancel"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(dialog, "b_cancel"), Qt::LeftButton);
     });
     trigger("mi_lczh");
     QCOMPARE(fx.files.titles, (QStringList{"保存要滤除的组号", " 打开要滤除的组号存储文件"}));
@@ -443,7 +436,7 @@ void ZhResultsTest::prizeCheckSortsByHits() {
             QCOMPARE(grid()->item(r, mainCount() + 1)->text().toInt(), hitsOf(order[static_cast<std::size_t>(r)], draw));
         }
         QVERIFY(hitsOf(order.front(), draw) > hitsOf(order.back(), draw));
-        QCOMPARE(child<QLabel>(f_zh, "l_zh_pageinfo")->text(), QStringLiteral("第1页/ 1页"));
+        QCOMPARE(control<QLabel>(f_zh, "l_zh_pageinfo")->text(), QStringLiteral("第1页/ 1页"));
     }
     // A ticket added while hits are shown gets its count against the same draw.
     bool open = true;
@@ -479,9 +472,9 @@ void ZhResultsTest::resultsSurviveSaveAndLoad() {
     QVERIFY(allTickets() == saved);
     QVERIFY(!headers().contains("中奖号个数"));
     QCOMPARE(status(), QStringLiteral("超强组号  已得到符合条件的红号组有%1个").arg(saved.size()));
-    QCOMPARE(child<QLabel>(f_zh, "l_zh_pageinfo")->text(), QStringLiteral("第1页/ 1页"));
+    QCOMPARE(control<QLabel>(f_zh, "l_zh_pageinfo")->text(), QStringLiteral("第1页/ 1页"));
     QCOMPARE(grid()->rowCount(), static_cast<int>(saved.size()));
-    QVERIFY(child<QPushButton>(f_zh, "b_contfilter")->isEnabled());
+    QVERIFY(control<QPushButton>(f_zh, "b_contfilter")->isEnabled());
 
     // A file that cannot be read says so and keeps the tickets.
     fx.files.answers = {dir.filePath("missing.txt")};

@@ -34,15 +34,6 @@ namespace {
 
 constexpr int kDraws = 30;
 
-template <class T>
-T* in(QObject* owner, const QString& name) {
-    T* w = owner->findChild<T*>(name);
-    if (!w) qFatal("missing control %s", qPrintable(name));
-    return w;
-}
-
-void click(QObject* owner, const QString& name) { QTest::mouseClick(in<QWidget>(owner, name), Qt::LeftButton); }
-
 QString tile(int v) { return QStringLiteral("tile_%1").arg(v); }
 
 // The program always starts on slot 0: a six-of-33 game with one special of 1..16 called "双色球", or a
@@ -91,11 +82,11 @@ QStringList listLines(QListWidget* list) {
     return out;
 }
 
-QStringList blueResults() { return listLines(in<QListWidget>(f_zh, "lb_lhresult")); }
+QStringList blueResults() { return listLines(control<QListWidget>(f_zh, "lb_lhresult")); }
 
 // The special groups of the result grid, "a b" a row.
 QStringList zoneRows() {
-    auto* grid = in<QTableWidget>(f_zh, "sg_fqresult");
+    auto* grid = control<QTableWidget>(f_zh, "sg_fqresult");
     QStringList out;
     for (int r = 0; r < grid->rowCount(); ++r) out << grid->item(r, 1)->text() + " " + grid->item(r, 2)->text();
     return out;
@@ -112,11 +103,11 @@ void pickTiles(const QString& stem, std::initializer_list<int> values) {
     bool opened = false;
     whenModalShown([&](QDialog* d) {
         opened = true;
-        click(d, "b_selectnone");
-        for (int v : values) click(d, tile(v));
-        click(d, "b_ok");
+        clickControl(d, "b_selectnone");
+        for (int v : values) clickControl(d, tile(v));
+        clickControl(d, "b_ok");
     });
-    click(f_zh, "b_" + stem);
+    clickControl(f_zh, "b_" + stem);
     QVERIFY2(opened, qPrintable(stem));
 }
 
@@ -185,36 +176,36 @@ void ZhSpecialTest::tabsFollowTheType() {
 void ZhSpecialTest::blueFilterConditions() {
     SpecialFixture fx(1);
     // Nothing ticked: every number of 1..16 survives.
-    click(f_zh, "b_lhgl_filter");
+    clickControl(f_zh, "b_lhgl_filter");
     QCOMPARE(blueResults().size(), 16);
-    QCOMPARE(in<QLabel>(f_zh, "l_lhresult")->text(), QStringLiteral("过滤结果：共16个"));
+    QCOMPARE(control<QLabel>(f_zh, "l_lhresult")->text(), QStringLiteral("过滤结果：共16个"));
 
     // 大小区 "小数区" keeps 1..8; 除三余数 {1} then keeps 1, 4, 7.
-    in<QCheckBox>(f_zh, "cb_lhdx")->setChecked(true);
-    in<QComboBox>(f_zh, "combo_lhdx")->setCurrentIndex(0);
-    click(f_zh, "b_lhgl_filter");
+    control<QCheckBox>(f_zh, "cb_lhdx")->setChecked(true);
+    control<QComboBox>(f_zh, "combo_lhdx")->setCurrentIndex(0);
+    clickControl(f_zh, "b_lhgl_filter");
     QCOMPARE(blueResults(), twoDigits({1, 2, 3, 4, 5, 6, 7, 8}));
-    in<QCheckBox>(f_zh, "cb_lhcs3")->setChecked(true);
+    control<QCheckBox>(f_zh, "cb_lhcs3")->setChecked(true);
     pickTiles("lhcs3", {1});
-    QCOMPARE(in<QLineEdit>(f_zh, "e_lhcs3")->text(), QStringLiteral("1  "));
-    click(f_zh, "b_lhgl_filter");
+    QCOMPARE(control<QLineEdit>(f_zh, "e_lhcs3")->text(), QStringLiteral("1  "));
+    clickControl(f_zh, "b_lhgl_filter");
     QCOMPARE(blueResults(), twoDigits({1, 4, 7}));
 
     // Tolerant conditions with a total tolerance of exactly one fault: numbers failing exactly one.
-    in<QCheckBox>(f_zh, "cb_lhdxrc")->setChecked(true);
-    in<QCheckBox>(f_zh, "cb_lhcs3rc")->setChecked(true);
-    in<QCheckBox>(f_zh, "cb_lhrcnum")->setChecked(true);
-    in<QComboBox>(f_zh, "combo_lhrcnumfrom")->setCurrentIndex(1);
-    in<QComboBox>(f_zh, "combo_lhrcnumto")->setCurrentIndex(1);
-    click(f_zh, "b_lhgl_filter");
+    control<QCheckBox>(f_zh, "cb_lhdxrc")->setChecked(true);
+    control<QCheckBox>(f_zh, "cb_lhcs3rc")->setChecked(true);
+    control<QCheckBox>(f_zh, "cb_lhrcnum")->setChecked(true);
+    control<QComboBox>(f_zh, "combo_lhrcnumfrom")->setCurrentIndex(1);
+    control<QComboBox>(f_zh, "combo_lhrcnumto")->setCurrentIndex(1);
+    clickControl(f_zh, "b_lhgl_filter");
     QCOMPARE(blueResults(), twoDigits({2, 3, 5, 6, 8, 10, 13, 16}));
 
     // "重置" unticks everything and clears the lists.
-    click(f_zh, "b_lhgl_reset");
-    QVERIFY(!in<QCheckBox>(f_zh, "cb_lhcs3")->isChecked());
-    QVERIFY(in<QLineEdit>(f_zh, "e_lhcs3")->text().isEmpty());
-    QVERIFY(!in<QPushButton>(f_zh, "b_lhcs3")->isEnabled());
-    click(f_zh, "b_lhgl_filter");
+    clickControl(f_zh, "b_lhgl_reset");
+    QVERIFY(!control<QCheckBox>(f_zh, "cb_lhcs3")->isChecked());
+    QVERIFY(control<QLineEdit>(f_zh, "e_lhcs3")->text().isEmpty());
+    QVERIFY(!control<QPushButton>(f_zh, "b_lhcs3")->isEnabled());
+    clickControl(f_zh, "b_lhgl_filter");
     QCOMPARE(blueResults().size(), 16);
     QVERIFY(fx.messages().isEmpty());
 }
@@ -222,18 +213,18 @@ void ZhSpecialTest::blueFilterConditions() {
 void ZhSpecialTest::blueFilterRefusals() {
     SpecialFixture fx(1);
     // A mean condition without both bounds refuses the run and keeps the results.
-    click(f_zh, "b_lhgl_filter");
-    in<QCheckBox>(f_zh, "cb_lh2qjz")->setChecked(true);
-    in<QLineEdit>(f_zh, "me_lh2qjzfrom")->setText("3");
-    click(f_zh, "b_lhgl_filter");
+    clickControl(f_zh, "b_lhgl_filter");
+    control<QCheckBox>(f_zh, "cb_lh2qjz")->setChecked(true);
+    control<QLineEdit>(f_zh, "me_lh2qjzfrom")->setText("3");
+    clickControl(f_zh, "b_lhgl_filter");
     QCOMPARE(fx.messages(), QStringList{"二期均值还未确定范围"});
     QCOMPARE(blueResults().size(), 16);
 
     // With both bounds the run keeps the numbers whose mean with the last draw's special lies within.
     const int previous = workspace().MainStore.Row(workspace().MainStore.Count()).fields[7];
-    in<QLineEdit>(f_zh, "me_lh2qjzfrom")->setText("0");
-    in<QLineEdit>(f_zh, "me_lh2qjzto")->setText(QString::number((previous + 4) / 2.0));
-    click(f_zh, "b_lhgl_filter");
+    control<QLineEdit>(f_zh, "me_lh2qjzfrom")->setText("0");
+    control<QLineEdit>(f_zh, "me_lh2qjzto")->setText(QString::number((previous + 4) / 2.0));
+    clickControl(f_zh, "b_lhgl_filter");
     QCOMPARE(fx.messages().size(), 1);
     QCOMPARE(blueResults(), twoDigits({1, 2, 3, 4}));
 
@@ -241,100 +232,100 @@ void ZhSpecialTest::blueFilterRefusals() {
     const int draws = workspace().MainStore.Count();
     writeForecastFields(workspace().MainStore, 6, {1, 2, 3, 4, 5, 6}, {7});
     QCOMPARE(workspace().MainStore.Count(), draws + 1);
-    click(f_zh, "b_lhgl_filter");
+    clickControl(f_zh, "b_lhgl_filter");
     QCOMPARE(fx.messages().last(), QString::fromUtf8(kBlueForecastRowMessage));
     QCOMPARE(workspace().MainStore.Count(), draws);
 }
 
 void ZhSpecialTest::blueResultListEditing() {
     SpecialFixture fx(1);
-    in<QComboBox>(f_zh, "cb_lhgl_add")->setCurrentText("9");
-    click(f_zh, "b_lhgl_add");
-    in<QComboBox>(f_zh, "cb_lhgl_add")->setCurrentText("3");
-    click(f_zh, "b_lhgl_add");
-    click(f_zh, "b_lhgl_add");  // never twice
+    control<QComboBox>(f_zh, "cb_lhgl_add")->setCurrentText("9");
+    clickControl(f_zh, "b_lhgl_add");
+    control<QComboBox>(f_zh, "cb_lhgl_add")->setCurrentText("3");
+    clickControl(f_zh, "b_lhgl_add");
+    clickControl(f_zh, "b_lhgl_add");  // never twice
     QCOMPARE(blueResults(), twoDigits({3, 9}));
-    QCOMPARE(in<QLabel>(f_zh, "l_lhresult")->text(), QStringLiteral("过滤结果：共2个"));
+    QCOMPARE(control<QLabel>(f_zh, "l_lhresult")->text(), QStringLiteral("过滤结果：共2个"));
 
-    in<QListWidget>(f_zh, "lb_lhresult")->setCurrentRow(-1);
-    click(f_zh, "b_lhgl_delete");
+    control<QListWidget>(f_zh, "lb_lhresult")->setCurrentRow(-1);
+    clickControl(f_zh, "b_lhgl_delete");
     QCOMPARE(fx.messages(), QStringList{"请先在上边的列表中选择一组需要删除的号码"});
-    in<QListWidget>(f_zh, "lb_lhresult")->setCurrentRow(0);
-    click(f_zh, "b_lhgl_delete");
+    control<QListWidget>(f_zh, "lb_lhresult")->setCurrentRow(0);
+    clickControl(f_zh, "b_lhgl_delete");
     QCOMPARE(blueResults(), twoDigits({9}));
 }
 
 void ZhSpecialTest::blueConditionFileRoundTrip() {
     SpecialFixture fx(1);
-    in<QCheckBox>(f_zh, "cb_lhjo")->setChecked(true);
-    in<QComboBox>(f_zh, "combo_lhjo")->setCurrentIndex(1);
-    in<QCheckBox>(f_zh, "cb_lhcs4")->setChecked(true);
+    control<QCheckBox>(f_zh, "cb_lhjo")->setChecked(true);
+    control<QComboBox>(f_zh, "combo_lhjo")->setCurrentIndex(1);
+    control<QCheckBox>(f_zh, "cb_lhcs4")->setChecked(true);
     pickTiles("lhcs4", {0, 2});
-    in<QCheckBox>(f_zh, "cb_lhcs4rc")->setChecked(true);
-    in<QCheckBox>(f_zh, "cb_lh3qjz")->setChecked(true);
-    in<QLineEdit>(f_zh, "me_lh3qjzfrom")->setText("2.5");
-    in<QLineEdit>(f_zh, "me_lh3qjzto")->setText("9");
+    control<QCheckBox>(f_zh, "cb_lhcs4rc")->setChecked(true);
+    control<QCheckBox>(f_zh, "cb_lh3qjz")->setChecked(true);
+    control<QLineEdit>(f_zh, "me_lh3qjzfrom")->setText("2.5");
+    control<QLineEdit>(f_zh, "me_lh3qjzto")->setText("9");
     const QString file = fx.program.home.file("blue");
     fx.files.answers = {file};
-    click(f_zh, "b_lhgl_savecond");
+    clickControl(f_zh, "b_lhgl_savecond");
     QCOMPARE(fx.files.titles.last(), QStringLiteral("保存蓝号过滤条件"));
     QCOMPARE(fx.files.filters.last(), QStringLiteral("蓝号过滤条件格式文件(*.lzh)"));
     QVERIFY(QFile::exists(file + ".lzh"));
 
-    click(f_zh, "b_lhgl_reset");
-    QVERIFY(!in<QCheckBox>(f_zh, "cb_lhjo")->isChecked());
+    clickControl(f_zh, "b_lhgl_reset");
+    QVERIFY(!control<QCheckBox>(f_zh, "cb_lhjo")->isChecked());
     fx.files.answers = {file + ".lzh"};
-    click(f_zh, "b_lhgl_loadcond");
+    clickControl(f_zh, "b_lhgl_loadcond");
     QCOMPARE(fx.files.titles.last(), QStringLiteral("打开蓝号过滤条件存储文件"));
-    QVERIFY(in<QCheckBox>(f_zh, "cb_lhjo")->isChecked());
-    QCOMPARE(in<QComboBox>(f_zh, "combo_lhjo")->currentIndex(), 1);
-    QCOMPARE(in<QLineEdit>(f_zh, "e_lhcs4")->text(), QStringLiteral("0  2  "));
-    QVERIFY(in<QCheckBox>(f_zh, "cb_lhcs4rc")->isChecked());
-    QCOMPARE(in<QLineEdit>(f_zh, "me_lh3qjzfrom")->text(), QStringLiteral("2.5"));
-    QCOMPARE(in<QLineEdit>(f_zh, "me_lh3qjzto")->text(), QStringLiteral("9"));
+    QVERIFY(control<QCheckBox>(f_zh, "cb_lhjo")->isChecked());
+    QCOMPARE(control<QComboBox>(f_zh, "combo_lhjo")->currentIndex(), 1);
+    QCOMPARE(control<QLineEdit>(f_zh, "e_lhcs4")->text(), QStringLiteral("0  2  "));
+    QVERIFY(control<QCheckBox>(f_zh, "cb_lhcs4rc")->isChecked());
+    QCOMPARE(control<QLineEdit>(f_zh, "me_lh3qjzfrom")->text(), QStringLiteral("2.5"));
+    QCOMPARE(control<QLineEdit>(f_zh, "me_lh3qjzto")->text(), QStringLiteral("9"));
     // The loaded conditions are the ones the run uses: even numbers with remainder 0 or 2 mod 4.
-    in<QCheckBox>(f_zh, "cb_lh3qjz")->setChecked(false);
-    click(f_zh, "b_lhgl_filter");
+    control<QCheckBox>(f_zh, "cb_lh3qjz")->setChecked(false);
+    clickControl(f_zh, "b_lhgl_filter");
     QCOMPARE(blueResults(), twoDigits({2, 4, 6, 8, 10, 12, 14, 16}));
     QVERIFY(fx.messages().isEmpty());
 }
 
 void ZhSpecialTest::zoneFilterNumbersAndConditions() {
     SpecialFixture fx(2);
-    click(f_zh, "b_fqfilter");
+    clickControl(f_zh, "b_fqfilter");
     QCOMPARE(zoneRows().size(), 66);  // two of 1..12
-    QCOMPARE(in<QLabel>(f_zh, "l_fqresult")->text(), QStringLiteral("投注结果：共66注"));
-    QCOMPARE(in<QTableWidget>(f_zh, "sg_fqresult")->item(0, 0)->text(), QStringLiteral("第1条"));
+    QCOMPARE(control<QLabel>(f_zh, "l_fqresult")->text(), QStringLiteral("投注结果：共66注"));
+    QCOMPARE(control<QTableWidget>(f_zh, "sg_fqresult")->item(0, 0)->text(), QStringLiteral("第1条"));
 
     // Candidates 1..4 through the picker: six groups.
     whenModalShown([](QDialog* d) {
-        click(d, "b_selectnone");
-        for (int v : {1, 2, 3, 4}) click(d, tile(v));
-        click(d, "b_ok");
+        clickControl(d, "b_selectnone");
+        for (int v : {1, 2, 3, 4}) clickControl(d, tile(v));
+        clickControl(d, "b_ok");
     });
-    click(f_zh, "b_fqkxhm");
-    QCOMPARE(in<QPlainTextEdit>(f_zh, "m_fqkxhm")->toPlainText(), QStringLiteral("01  02  03  04  "));
-    click(f_zh, "b_fqfilter");
+    clickControl(f_zh, "b_fqkxhm");
+    QCOMPARE(control<QPlainTextEdit>(f_zh, "m_fqkxhm")->toPlainText(), QStringLiteral("01  02  03  04  "));
+    clickControl(f_zh, "b_fqfilter");
     // Groups come in the enumeration order of the main zone: descending tuples, largest first.
     QCOMPARE(zoneRows(), (QStringList{"03 04", "02 04", "01 04", "02 03", "01 03", "01 02"}));
 
     // Three bankers are refused and cleared; one banker is in every group.
     f_zh->zoneTab()->setBankers({1, 2, 3});
     QCOMPARE(fx.messages(), QStringList{"选择副区胆码不能大于2个"});
-    QVERIFY(in<QPlainTextEdit>(f_zh, "m_fqdm")->toPlainText().isEmpty());
+    QVERIFY(control<QPlainTextEdit>(f_zh, "m_fqdm")->toPlainText().isEmpty());
     f_zh->zoneTab()->setBankers({3});
-    click(f_zh, "b_fqfilter");
+    clickControl(f_zh, "b_fqfilter");
     QCOMPARE(zoneRows(), (QStringList{"03 04", "02 03", "01 03"}));
 
     // 副区和值 {5}: only 01 04 and 02 03 sum to 5, and 03 is a banker.
-    in<QCheckBox>(f_zh, "cb_fqhz")->setChecked(true);
+    control<QCheckBox>(f_zh, "cb_fqhz")->setChecked(true);
     pickTiles("fqhz", {5});
-    click(f_zh, "b_fqfilter");
+    clickControl(f_zh, "b_fqfilter");
     QCOMPARE(zoneRows(), (QStringList{"02 03"}));
-    QVERIFY(!in<QWidget>(f_zh, "row_fqpd")->isVisibleTo(f_zh->zoneTab()));
+    QVERIFY(!control<QWidget>(f_zh, "row_fqpd")->isVisibleTo(f_zh->zoneTab()));
 
-    click(f_zh, "b_fqreset");
-    click(f_zh, "b_fqfilter");
+    clickControl(f_zh, "b_fqreset");
+    clickControl(f_zh, "b_fqfilter");
     QCOMPARE(zoneRows().size(), 66);
 }
 
@@ -342,22 +333,22 @@ void ZhSpecialTest::zoneConditionFileRoundTrip() {
     SpecialFixture fx(2);
     f_zh->zoneTab()->setCandidates({2, 4, 6, 8});
     f_zh->zoneTab()->setBankers({4});
-    in<QCheckBox>(f_zh, "cb_fqcz")->setChecked(true);
+    control<QCheckBox>(f_zh, "cb_fqcz")->setChecked(true);
     pickTiles("fqcz", {2, 4});
     const QString file = fx.program.home.file("zone.fzh");
     fx.files.answers = {file};
-    click(f_zh, "b_savefq");
+    clickControl(f_zh, "b_savefq");
     QCOMPARE(fx.files.titles.last(), QStringLiteral("保存副号过滤条件"));
     QCOMPARE(fx.files.filters.last(), QStringLiteral("副号过滤条件格式文件(*.fzh)"));
-    click(f_zh, "b_fqreset");
-    click(f_zh, "b_fqfilter");
+    clickControl(f_zh, "b_fqreset");
+    clickControl(f_zh, "b_fqfilter");
     QCOMPARE(zoneRows().size(), 66);
     fx.files.answers = {file};
-    click(f_zh, "b_loadfq");
-    QCOMPARE(in<QPlainTextEdit>(f_zh, "m_fqkxhm")->toPlainText(), QStringLiteral("02  04  06  08  "));
-    QCOMPARE(in<QPlainTextEdit>(f_zh, "m_fqdm")->toPlainText(), QStringLiteral("04  "));
-    QCOMPARE(in<QLineEdit>(f_zh, "e_fqcz")->text(), QStringLiteral("2  4  "));
-    click(f_zh, "b_fqfilter");
+    clickControl(f_zh, "b_loadfq");
+    QCOMPARE(control<QPlainTextEdit>(f_zh, "m_fqkxhm")->toPlainText(), QStringLiteral("02  04  06  08  "));
+    QCOMPARE(control<QPlainTextEdit>(f_zh, "m_fqdm")->toPlainText(), QStringLiteral("04  "));
+    QCOMPARE(control<QLineEdit>(f_zh, "e_fqcz")->text(), QStringLiteral("2  4  "));
+    clickControl(f_zh, "b_fqfilter");
     QCOMPARE(zoneRows(), (QStringList{"04 08", "04 06", "02 04"}));
     QVERIFY(fx.messages().isEmpty());
 }
@@ -366,33 +357,33 @@ void ZhSpecialTest::customConditionsReachTheSpecialLists() {
     // One special number: a custom condition on the blue tab's list filters the run.
     {
         SpecialFixture fx(1);
-        in<QLineEdit>(f_zh, "e_lhselfzb")->setText("f_num1");
+        control<QLineEdit>(f_zh, "e_lhselfzb")->setText("f_num1");
         whenModalShown([](QDialog* d) {
-            for (int v : {5, 11}) in<QListWidget>(d, "clb_values")->item(v)->setCheckState(Qt::Checked);
-            click(d, "b_ok");
+            for (int v : {5, 11}) control<QListWidget>(d, "clb_values")->item(v)->setCheckState(Qt::Checked);
+            clickControl(d, "b_ok");
         });
-        click(f_zh, "b_lhselfzb");
-        click(f_zh, "b_lhaddselfzb");
-        QCOMPARE(in<QListWidget>(f_zh, "lb_lhselfzb")->count(), 1);
-        click(f_zh, "b_lhgl_filter");
+        clickControl(f_zh, "b_lhselfzb");
+        clickControl(f_zh, "b_lhaddselfzb");
+        QCOMPARE(control<QListWidget>(f_zh, "lb_lhselfzb")->count(), 1);
+        clickControl(f_zh, "b_lhgl_filter");
         QCOMPARE(blueResults().size(), 16);  // the list counts only while its switch is on
-        in<QCheckBox>(f_zh, "cb_lhselfzb")->setChecked(true);
-        click(f_zh, "b_lhgl_filter");
+        control<QCheckBox>(f_zh, "cb_lhselfzb")->setChecked(true);
+        clickControl(f_zh, "b_lhgl_filter");
         QCOMPARE(blueResults(), twoDigits({5, 11}));
     }
     // Two special numbers: an exported condition lands in the special-zone list with its message.
     {
         SpecialFixture fx(2);
         whenModalShown([](QDialog* d) {
-            in<QListWidget>(d, "clb_values")->item(7)->setCheckState(Qt::Checked);
-            click(d, "b_ok");
+            control<QListWidget>(d, "clb_values")->item(7)->setCheckState(Qt::Checked);
+            clickControl(d, "b_ok");
         });
         QVERIFY(f_zh->addforspecialzb("f_num2", 0, 12, 3));
-        QCOMPARE(in<QListWidget>(f_zh, "lb_fqselfzb")->count(), 1);
+        QCOMPARE(control<QListWidget>(f_zh, "lb_fqselfzb")->count(), 1);
         QCOMPARE(fx.messages().last(),
                  QStringLiteral("过滤设置成功。该项过滤设置是在超强组号的副区过滤自定义指标中实现的，可在超强组号的"
                                 "副区过滤自定义指标的列表框中查看。"));
-        click(f_zh, "b_fqfilter");
+        clickControl(f_zh, "b_fqfilter");
         QCOMPARE(zoneRows().size(), 6);  // second number 7: first 1..6
     }
 }

@@ -34,15 +34,6 @@ namespace {
 
 constexpr int kDraws = 30;
 
-template <class T>
-T* in(QObject* owner, const QString& name) {
-    T* w = owner->findChild<T*>(name);
-    if (!w) qFatal("missing control %s", qPrintable(name));
-    return w;
-}
-
-void click(QObject* owner, const QString& name) { QTest::mouseClick(in<QWidget>(owner, name), Qt::LeftButton); }
-
 // Six of 33 plus one of 16, named so the special label is "蓝号".
 void prepare(const TestHome& home) {
     QDir().mkpath(home.file("database"));
@@ -57,16 +48,16 @@ void pick(const QString& button, std::initializer_list<int> values) {
     bool opened = false;
     whenModalShown([&](QDialog* d) {
         opened = true;
-        click(d, "b_selectnone");
-        for (int v : values) click(d, QStringLiteral("tile_%1").arg(v));
-        click(d, "b_ok");
+        clickControl(d, "b_selectnone");
+        for (int v : values) clickControl(d, QStringLiteral("tile_%1").arg(v));
+        clickControl(d, "b_ok");
     });
-    click(f_zh, button);
+    clickControl(f_zh, button);
     QVERIFY2(opened, qPrintable(button));
 }
 
 void runAndWait(const QString& button) {
-    click(f_zh, button);
+    clickControl(f_zh, button);
     QTRY_VERIFY_WITH_TIMEOUT(!f_zh->running(), 20000);
 }
 
@@ -115,15 +106,15 @@ void ZhWalkthroughTest::wholeFiltering() {
     // Candidates 1..10, the structural switches off, exactly three odd numbers: C(5,3)·C(5,3) tickets.
     pick("b_zqkxhm", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
     for (const char* name : {"cb_notequaldist", "cb_specnext", "cb_nothistory"})
-        in<QCheckBox>(f_zh, name)->setChecked(false);
-    in<QCheckBox>(f_zh, "cb_jsgs")->setChecked(true);
+        control<QCheckBox>(f_zh, name)->setChecked(false);
+    control<QCheckBox>(f_zh, "cb_jsgs")->setChecked(true);
     pick("b_jsgs", {3});
     runAndWait("b_filter");
     auto tickets = mainTickets();
     QCOMPARE(int(tickets.size()), 100);
     for (const auto& t : tickets) QVERIFY(odds(t) == 3 && t.back() <= 10);
-    QVERIFY(in<QLabel>(f_zh, "l_zh_status")->text().endsWith(QStringLiteral("已得到符合条件的红号组有100个")));
-    QCOMPARE(in<QTableWidget>(f_zh, "sg_zqresult")->rowCount(), 100);
+    QVERIFY(control<QLabel>(f_zh, "l_zh_status")->text().endsWith(QStringLiteral("已得到符合条件的红号组有100个")));
+    QCOMPARE(control<QTableWidget>(f_zh, "sg_zqresult")->rowCount(), 100);
     shot("main");
 
     // Save the conditions, reset, load them back.
@@ -131,14 +122,14 @@ void ZhWalkthroughTest::wholeFiltering() {
     files.answers = {saved};
     f_zh->operations()->n_savecond->trigger();
     f_zh->operations()->n_reset->trigger();
-    QVERIFY(!in<QCheckBox>(f_zh, "cb_jsgs")->isChecked());
+    QVERIFY(!control<QCheckBox>(f_zh, "cb_jsgs")->isChecked());
     files.answers = {saved};
     f_zh->operations()->n_loadcond->trigger();
-    QVERIFY(in<QCheckBox>(f_zh, "cb_jsgs")->isChecked());
-    QCOMPARE(in<QLineEdit>(f_zh, "e_jsgs")->text(), QStringLiteral("3  "));
+    QVERIFY(control<QCheckBox>(f_zh, "cb_jsgs")->isChecked());
+    QCOMPARE(control<QLineEdit>(f_zh, "e_jsgs")->text(), QStringLiteral("3  "));
 
     // Continue over the results with 主号一 = 1: the tickets holding 1, two more odd and three even.
-    in<QCheckBox>(f_zh, "cb_num1")->setChecked(true);
+    control<QCheckBox>(f_zh, "cb_num1")->setChecked(true);
     pick("b_num1", {1});
     runAndWait("b_contfilter");
     tickets = mainTickets();
@@ -147,15 +138,15 @@ void ZhWalkthroughTest::wholeFiltering() {
 
     // Undo brings back the conditions of the run before.
     f_zh->operations()->n_undo->trigger();
-    QVERIFY(in<QCheckBox>(f_zh, "cb_jsgs")->isChecked());
-    QVERIFY(!in<QCheckBox>(f_zh, "cb_num1")->isChecked());
+    QVERIFY(control<QCheckBox>(f_zh, "cb_jsgs")->isChecked());
+    QVERIFY(!control<QCheckBox>(f_zh, "cb_num1")->isChecked());
 
     // The blue filter keeps the odd special numbers.
     f_zh->pc_zh->setCurrentWidget(f_zh->blueTab());
-    in<QCheckBox>(f_zh, "cb_lhjo")->setChecked(true);
-    in<QComboBox>(f_zh, "combo_lhjo")->setCurrentIndex(0);
-    click(f_zh, "b_lhgl_filter");
-    QCOMPARE(in<QListWidget>(f_zh, "lb_lhresult")->count(), 8);
+    control<QCheckBox>(f_zh, "cb_lhjo")->setChecked(true);
+    control<QComboBox>(f_zh, "combo_lhjo")->setCurrentIndex(0);
+    clickControl(f_zh, "b_lhgl_filter");
+    QCOMPARE(control<QListWidget>(f_zh, "lb_lhresult")->count(), 8);
     shot("blue");
 
     // Sequential matching pairs the 60 tickets with 1, 3, 5, ... in turn.
@@ -163,7 +154,7 @@ void ZhWalkthroughTest::wholeFiltering() {
     QVERIFY(f_zh->specialTabVisible(ZhSpecialTab::DualZoneMatch));
     f_zh->pc_zh->setCurrentWidget(dual);
     dual->rb_sxpp->setChecked(true);
-    click(dual, "b_startpp");
+    clickControl(dual, "b_startpp");
     const DualResultSet& set = f_zh->dualResults();
     QCOMPARE(set.count(), 60);
     for (int k = 1; k <= set.count(); ++k) {
@@ -175,11 +166,11 @@ void ZhWalkthroughTest::wholeFiltering() {
 
     // The prize check against the first draw (01 06 11 16 21 26 + 01) ranks the tickets by level.
     whenModalShown([](QDialog* d) {
-        in<QLineEdit>(d, "me_djqs")->setText("2020001");
-        QCOMPARE(in<QLineEdit>(d, "me_fq")->text().remove('-').remove(' ').toInt(), 1);
-        click(d, "b_ok");
+        control<QLineEdit>(d, "me_djqs")->setText("2020001");
+        QCOMPARE(control<QLineEdit>(d, "me_fq")->text().remove('-').remove(' ').toInt(), 1);
+        clickControl(d, "b_ok");
     });
-    click(dual, "b_dj");
+    clickControl(dual, "b_dj");
     QVERIFY(dual->m_djjg->toPlainText().startsWith(QStringLiteral("一等奖:0个;")));
     shot("dual");
     int previousLevel = 1;

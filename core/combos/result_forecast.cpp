@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "draws/forecast_row.h"
 #include "draws/history_edit.h"
 
 namespace qorvel {
@@ -9,9 +10,6 @@ namespace qorvel {
 const char* const kSelectRowMessage = "请先在上边的列表中选择一组号码";
 
 namespace {
-
-constexpr int kForecastSpecialFiller1 = 1;  // the special numbers written with a main ticket
-constexpr int kForecastSpecialFiller2 = 2;
 
 // The original of each number through one mapping row (the number itself without a transformation).
 class BackMapping {
@@ -30,33 +28,12 @@ private:
 
 }  // namespace
 
-void writeForecastFields(t_s_dm& store, int mainCount, const std::vector<int32_t>& mains,
-                         const std::vector<int32_t>& specials) {
-    int row = 0;
-    for (int r = store.Count(); r >= 1 && row == 0; --r)
-        if (store.Row(r).fields[0] == kForecastIssue) row = r;
-    const int cursor = store.RecNo();
-    if (row == 0) {
-        row = store.Count() + 1;
-        store.SetCount(row);
-        store.MutableRow(row) = DrawRecord{};
-        if (cursor == 0) store.SetRecNo(row);
-    }
-    DrawFields& f = store.MutableRow(row).fields;
-    const int n = std::clamp(mainCount, 0, kDrawFields - 1);
-    for (std::size_t i = 0; i < mains.size() && static_cast<int>(i) < n; ++i) f[1 + i] = mains[i];
-    for (std::size_t i = 0; i < specials.size() && n + 1 + static_cast<int>(i) < kDrawFields; ++i)
-        f[static_cast<std::size_t>(n + 1) + i] = specials[i];
-    f[0] = kForecastIssue;
-    store.SetRecNo(cursor);
-}
-
 std::string addMainResultToForecast(t_s_dm& store, const TypeParams& params, const ResultSet& results, int k) {
     if (k < 1 || k > results.count()) return kSelectRowMessage;
-    std::vector<int32_t> mains;
-    for (int i = 0; i < std::clamp(params.MainCount, 0, kCombinationBytes); ++i) mains.push_back(results.slot(k).bytes[static_cast<std::size_t>(i)]);
-    writeForecastFields(store, params.MainCount, mains, {kForecastSpecialFiller1, kForecastSpecialFiller2});
-    return {};
+    std::vector<int> mains;
+    for (int i = 0; i < std::clamp(params.MainCount, 0, kCombinationBytes); ++i)
+        mains.push_back(results.slot(k).bytes[static_cast<std::size_t>(i)]);
+    return writeForecastRow(store, params, mains);
 }
 
 std::string addSpecialResultToForecast(t_s_dm& store, const TypeParams& params, const SpecialResultSet& results,

@@ -11,18 +11,13 @@
 #include "combos/result_set.h"
 #include "combos/special_filter.h"
 #include "draws/data_transform.h"
+#include "draws/forecast_row.h"
 #include "draws/t_s_dm.h"
 #include "types/workspace.h"
 
 namespace qorvel {
 
 extern const char* const kSelectRowMessage;  // "请先在上边的列表中选择一组号码"
-
-// Writes the numbers into the forecast row, creating it (all fields 0) at the end of the store when there
-// is none: the main numbers into fields 1..mainCount, the special numbers into the fields after them. An
-// empty list leaves its fields as they are. The cursor stays where it was.
-void writeForecastFields(t_s_dm& store, int mainCount, const std::vector<int32_t>& mains,
-                         const std::vector<int32_t>& specials);
 
 // "加到预测区" of each result set for the selected entry k (1-based; 0 or out of range: kSelectRowMessage).
 // The main set writes the ticket and 1 and 2 as the first two special numbers; the special set writes

@@ -199,6 +199,16 @@ void SpecialResultSet::appendNumbers(const std::vector<int32_t>& numbers) {
     groups_.push_back(g);
 }
 
+int SpecialResultSet::insertSingle(int n) {
+    SpecialGroup g;
+    g.numbers[0] = static_cast<uint8_t>(std::clamp(n, 0, 255));
+    const auto at = std::find_if(groups_.begin(), groups_.end(),
+                                 [&g](const SpecialGroup& e) { return e.numbers[0] >= g.numbers[0]; });
+    if (at != groups_.end() && at->numbers[0] == g.numbers[0]) return static_cast<int>(at - groups_.begin()) + 1;
+    const auto inserted = groups_.insert(at, g);
+    return static_cast<int>(inserted - groups_.begin()) + 1;
+}
+
 std::string SpecialResultSet::remove(int k) {
     if (k < 1 || k > count()) return kSelectRowToDeleteMessage;
     groups_.erase(groups_.begin() + (k - 1));

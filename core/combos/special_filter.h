@@ -42,6 +42,9 @@ public:
     void append(const SpecialGroup& g) { groups_.push_back(g); }
     // Appends the numbers (the first kMaxSpecialGroupNumbers of them, as given).
     void appendNumbers(const std::vector<int32_t>& numbers);
+    // "添加" of the single-number list: puts n among the single numbers, ascending, unless it is there
+    // already. Returns its entry.
+    int insertSingle(int n);
     // Removes entry k, moving the later ones up; the message to show when k is not an entry.
     std::string remove(int k);
     // Replaces entry k with the numbers as typed; the message to show when k is not an entry.

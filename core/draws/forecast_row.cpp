@@ -1,8 +1,12 @@
 #include "draws/forecast_row.h"
 
-#include "draws/history_edit.h"
+#include <algorithm>
 
 namespace qorvel {
+namespace {
+constexpr int kForecastSpecialFiller1 = 1;  // the special numbers written with a main ticket
+constexpr int kForecastSpecialFiller2 = 2;
+}  // namespace
 
 std::string selectionCountMessage(int mainCount) { return "选号区红号个数应为" + std::to_string(mainCount) + "个"; }
 
@@ -13,24 +17,44 @@ std::vector<int> selectedNumbers(const SelectionFlags& selection) {
     return numbers;
 }
 
+void writeForecastFields(t_s_dm& store, int mainCount, const std::vector<int32_t>& mains,
+                         const std::vector<int32_t>& specials) {
+    int row = 0;
+    for (int r = store.Count(); r >= 1 && row == 0; --r)
+        if (store.Row(r).fields[0] == kForecastIssue) row = r;
+    const int cursor = store.RecNo();
+    if (row == 0) {
+        row = store.Count() + 1;
+        store.SetCount(row);
+        store.MutableRow(row) = DrawRecord{};
+        if (cursor == 0) store.SetRecNo(row);
+    }
+    DrawFields& f = store.MutableRow(row).fields;
+    const int n = std::clamp(mainCount, 0, kDrawFields - 1);
+    for (std::size_t i = 0; i < mains.size() && static_cast<int>(i) < n; ++i) f[1 + i] = mains[i];
+    for (std::size_t i = 0; i < specials.size() && n + 1 + static_cast<int>(i) < kDrawFields; ++i)
+        f[static_cast<std::size_t>(n + 1) + i] = specials[i];
+    f[0] = kForecastIssue;
+    if (cursor != 0) store.SetRecNo(cursor);
+}
+
 std::string writeForecastRow(t_s_dm& store, const TypeParams& params, const std::vector<int>& mains) {
     if (static_cast<int>(mains.size()) != params.MainCount) return selectionCountMessage(params.MainCount);
-    if (store.GotoIssue(kForecastIssue)) {
-        store.Edit();
-    } else {
-        DrawFields empty{};
-        appendDrawRow(store, empty);
-    }
-    for (int i = 0; i < params.MainCount; ++i) store.SetField(1 + i, mains[static_cast<std::size_t>(i)]);
-    store.SetField(params.MainCount + 1, 1);
-    store.SetField(params.MainCount + 2, 2);
-    store.SetField(0, kForecastIssue);
+    writeForecastFields(store, params.MainCount, std::vector<int32_t>(mains.begin(), mains.end()),
+                        {kForecastSpecialFiller1, kForecastSpecialFiller2});
     return {};
 }
 
 bool clearForecastRow(t_s_dm& store) {
-    if (!store.GotoIssue(kForecastIssue)) return false;
+    const int cursor = store.RecNo();
+    const bool onDraw = cursor >= 1 && cursor <= store.Count();
+    const int32_t issue = onDraw ? store.Row(cursor).fields[0] : 0;
+    if (!store.GotoIssue(kForecastIssue)) {
+        if (onDraw) store.SetRecNo(cursor);
+        return false;
+    }
     store.Delete(false);
+    if (issue == 0 || issue == kForecastIssue || !store.GotoIssue(issue)) store.Last();
     return true;
 }
 

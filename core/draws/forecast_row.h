@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,9 +22,17 @@ std::string selectionCountMessage(int mainCount);
 // The selected numbers in ascending order.
 std::vector<int> selectedNumbers(const SelectionFlags& selection);
 
-// Writes the numbers into the forecast row (created when missing) as its main numbers, with 1 and 2 as
-// its first two special fields. Returns the message to show, empty on success; a wrong count of numbers
-// changes nothing.
+// The operations below leave the store's cursor on the draw it was on (on the last draw when that was the
+// forecast row that is deleted).
+
+// Writes the numbers into the forecast row, creating it (all fields 0) at the end of the store when there
+// is none: the main numbers into fields 1..mainCount, the special numbers into the fields after them. An
+// empty list leaves its fields as they are.
+void writeForecastFields(t_s_dm& store, int mainCount, const std::vector<int32_t>& mains,
+                         const std::vector<int32_t>& specials);
+
+// Writes the numbers into the forecast row as its main numbers, with 1 and 2 as its first two special
+// fields. Returns the message to show, empty on success; a wrong count of numbers changes nothing.
 std::string writeForecastRow(t_s_dm& store, const TypeParams& params, const std::vector<int>& mains);
 
 // Deletes the forecast row from memory; false when there is none.

@@ -15,6 +15,7 @@
 #include "combos/condition_file.h"
 #include "combos/dual_match.h"
 #include "combos/special_filter.h"
+#include "combos/ticket_text.h"
 #include "draws/draw_entry.h"
 #include "draws/history_edit.h"
 #include "text/file_io.h"
@@ -40,7 +41,6 @@ constexpr const char* kRemovalListFilter = "组号文件(*.txt)|*.txt";
 constexpr const char* kRemovalLoadTitle = " 打开要滤除的组号存储文件";
 constexpr const char* kRemovalSaveFilter = "要滤除的组号文件(*.txt)|*.txt";
 constexpr const char* kRemovalSaveTitle = "保存要滤除的组号";
-constexpr const char* kDuplicateNumberMessage = "同一组号中的号码不能重复";
 
 // The input mask of count two-digit groups joined by "-"; an untyped place shows "_".
 QString ticketMask(int count) {
@@ -58,12 +58,6 @@ QPushButton* namedButton(const char* caption, const char* name, QWidget* parent)
 
 }  // namespace
 
-int ticketZoneCount(const Workspace& ws, TicketZone zone) {
-    // A special group holds at most the numbers the special result set keeps.
-    return zone == TicketZone::Main ? ws.params.MainCount
-                                    : std::clamp(ws.params.SpecialCount, 1, kMaxSpecialGroupNumbers);
-}
-
 void prepareTicketField(QLineEdit* field, const Workspace& ws, TicketZone zone) {
     field->setInputMask(ticketMask(ticketZoneCount(ws, zone)));
     field->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -74,33 +68,6 @@ QString ticketFieldText(const std::vector<int>& numbers) {
     QStringList groups;
     for (int n : numbers) groups << fromUtf8(TwoDigitText(n));
     return groups.join('-');
-}
-
-TicketInput readTicketText(const std::string& text, const Workspace& ws, TicketZone zone) {
-    const TypeParams& p = ws.params;
-    const bool special = zone == TicketZone::Special;
-    TicketInput input;
-    NumberListResult parsed = parseNumberList(text, ticketZoneCount(ws, zone));
-    if (!parsed.error.empty()) {
-        input.error = parsed.error;
-        return input;
-    }
-    // A ticket outside its zone's range could not be checked or filtered again, so it is refused here.
-    const int from = special ? p.SpecialFrom : p.MainFrom;
-    const int to = special ? p.SpecialTo : p.MainTo;
-    for (int v : parsed.numbers) {
-        if (v < from || v > to) {
-            input.error = rangeFaultMessage(ws, RangeFault{special, v, from, to});
-            return input;
-        }
-    }
-    std::sort(parsed.numbers.begin(), parsed.numbers.end());
-    if (std::adjacent_find(parsed.numbers.begin(), parsed.numbers.end()) != parsed.numbers.end()) {
-        input.error = kDuplicateNumberMessage;
-        return input;
-    }
-    input.numbers = std::move(parsed.numbers);
-    return input;
 }
 
 TicketEditDialog::TicketEditDialog(const QString& caption, const Workspace& ws, QWidget* parent,

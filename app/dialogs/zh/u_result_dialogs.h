@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "combos/ticket_text.h"
+
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -19,20 +21,6 @@ namespace qorvel {
 
 struct Workspace;
 
-// The zone a masked ticket field holds numbers of.
-enum class TicketZone { Main, Special };
-
-// The ticket of a masked editor's text: the numbers of the zone ascending (MainCount main or SpecialCount
-// special numbers), or the message to show (a piece that is not a whole number, a number outside the
-// zone's range, a number given twice).
-struct TicketInput {
-    std::vector<int> numbers;
-    std::string error;
-};
-TicketInput readTicketText(const std::string& text, const Workspace& ws, TicketZone zone = TicketZone::Main);
-
-// The numbers a ticket field of the zone holds (special groups hold at most two).
-int ticketZoneCount(const Workspace& ws, TicketZone zone);
 // Gives a field the mask of the zone's two-digit groups joined by "-", a fixed font and room for them.
 void prepareTicketField(QLineEdit* field, const Workspace& ws, TicketZone zone);
 // The numbers as a ticket field shows them ("03-11-27").

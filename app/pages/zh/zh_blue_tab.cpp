@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "app/app_state.h"
 #include "app/dialogs/zh/u_list_picker.h"
@@ -119,14 +118,7 @@ QWidget* ZhBlueTab::buildSide() {
 
 void ZhBlueTab::bindRow(ZhSpecialRow* row, const BlueConditionInfo& info) {
     const int id = info.id;
-    connect(row->enableBox, &QCheckBox::toggled, this, [this, id](bool on) {
-        if (refreshing_) return;
-        conditions().setEnabled(id, on);
-        refreshRow(id);
-    });
-    connect(row->tolerantBox, &QCheckBox::toggled, this, [this, id](bool on) {
-        if (!refreshing_) conditions().condition(id)->tolerant = on;
-    });
+    bindSwitches(row, id);
     if (row->choiceBox)
         connect(row->choiceBox, &QComboBox::currentIndexChanged, this, [this, id](int index) {
             if (!refreshing_) conditions().condition(id)->choice = index;
@@ -144,6 +136,10 @@ void ZhBlueTab::bindRow(ZhSpecialRow* row, const BlueConditionInfo& info) {
         connect(row->upperField, &QLineEdit::textChanged, this, store);
     }
 }
+
+void ZhBlueTab::setConditionEnabled(int id, bool on) { conditions().setEnabled(id, on); }
+
+void ZhBlueTab::setConditionTolerant(int id, bool on) { conditions().condition(id)->tolerant = on; }
 
 void ZhBlueTab::refreshRow(int id) {
     ZhSpecialRow* r = row(id);
@@ -205,16 +201,9 @@ void ZhBlueTab::resetConditions() {
 void ZhBlueTab::addNumber() {
     const int n = cb_lhgl_add->currentText().toInt();
     if (n < 1) return;
-    SpecialResultSet& results = page_.specialResults();
-    std::vector<int> numbers;
-    for (int k = 1; k <= results.count(); ++k) numbers.push_back(results.at(k).numbers[0]);
-    if (std::find(numbers.begin(), numbers.end(), n) == numbers.end()) numbers.push_back(n);
-    std::sort(numbers.begin(), numbers.end());
-    results.clear();
-    for (int v : numbers) results.appendNumbers({v});
+    const int k = page_.specialResults().insertSingle(n);
     showResults();
-    const auto at = std::find(numbers.begin(), numbers.end(), n) - numbers.begin();
-    lb_lhresult->setCurrentRow(static_cast<int>(at));
+    lb_lhresult->setCurrentRow(k - 1);
 }
 
 void ZhBlueTab::deleteNumber() {

@@ -48,7 +48,9 @@ class ZhBlueTab : public ZhSpecialFilterTab {
     QWidget* buildConditions();
     QWidget* buildSide();
     void bindRow(ZhSpecialRow* row, const BlueConditionInfo& info);
-    void refreshRow(int id);
+    void setConditionEnabled(int id, bool on) override;
+    void setConditionTolerant(int id, bool on) override;
+    void refreshRow(int id) override;
     void chooseValues(const BlueConditionInfo& info);
 };
 

@@ -10,6 +10,7 @@ namespace qorvel {
 namespace {
 constexpr int kCaptionWidth = 150;
 constexpr int kBoundFieldWidth = 60;
+constexpr int kChooseButtonWidth = 28;
 constexpr const char* kValueHint = "先选中左边的指标,再点击右边的三点按钮即可设置取值";
 
 std::optional<int> boundOf(const QLineEdit* field) {
@@ -20,6 +21,20 @@ std::optional<int> boundOf(const QLineEdit* field) {
     return ok ? std::optional<int>(v) : std::nullopt;
 }
 }  // namespace
+
+ValueChooser addValueChooser(QWidget* row, QBoxLayout* layout, const QString& stem) {
+    ValueChooser c;
+    c.field = new QLineEdit(row);
+    c.field->setObjectName("e_" + stem);
+    c.field->setReadOnly(true);
+    c.field->setPlaceholderText(QString::fromUtf8(kValueHint));
+    layout->addWidget(c.field, 1);
+    c.button = new QPushButton(QStringLiteral("..."), row);
+    c.button->setObjectName("b_" + stem);
+    c.button->setFixedWidth(kChooseButtonWidth);
+    layout->addWidget(c.button);
+    return c;
+}
 
 std::string conditionStem(const ConditionInfo& info) {
     if (info.id == kStandardDeviationId) return "bzc";
@@ -53,15 +68,9 @@ ZhConditionRow::ZhConditionRow(const ConditionInfo& info, ConditionSet& conditio
         layout->addWidget(toField);
         layout->addStretch();
     } else {
-        valueField = new QLineEdit(this);
-        valueField->setObjectName("e_" + stem);
-        valueField->setReadOnly(true);
-        valueField->setPlaceholderText(QString::fromUtf8(kValueHint));
-        layout->addWidget(valueField, 1);
-        chooseButton = new QPushButton(QStringLiteral("..."), this);
-        chooseButton->setObjectName("b_" + stem);
-        chooseButton->setFixedWidth(28);
-        layout->addWidget(chooseButton);
+        const ValueChooser chooser = addValueChooser(this, layout, stem);
+        valueField = chooser.field;
+        chooseButton = chooser.button;
         connect(chooseButton, &QPushButton::clicked, this, [this] {
             if (onChoose) onChoose(*this);
         });

@@ -3,6 +3,7 @@
 // cb_dsgsrc). The two range conditions carry two bound fields instead of the value field and button.
 #pragma once
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,6 +18,14 @@ namespace qorvel {
 // The control stem of a condition: its IndicatorCode without the "z_" prefix; "bzc" and "lsxs" for the
 // two range conditions.
 std::string conditionStem(const ConditionInfo& info);
+
+// The read-only value field and "..." button of a list condition row, named e_<stem> and b_<stem>,
+// appended to the row's layout.
+struct ValueChooser {
+    QLineEdit* field = nullptr;
+    QPushButton* button = nullptr;
+};
+ValueChooser addValueChooser(QWidget* row, QBoxLayout* layout, const QString& stem);
 
 class ZhConditionRow : public QWidget {
   public:

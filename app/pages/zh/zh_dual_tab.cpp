@@ -21,13 +21,14 @@
 #include "app/app_state.h"
 #include "app/dialogs/zh/u_result_dialogs.h"
 #include "app/pages/u_zh.h"
+#include "app/pages/zh/zh_popup.h"
 #include "app/pages/zh/zh_result_grid.h"
-#include "app/pages/zh/zh_special_results.h"
 #include "app/u_main.h"
 #include "combos/combo_filter.h"
 #include "combos/dual_match.h"
 #include "combos/result_forecast.h"
 #include "combos/result_ops.h"
+#include "draws/forecast_row.h"
 #include "text/number_text.h"
 #include "ui/platform.h"
 
@@ -46,15 +47,8 @@ constexpr const char* kPrintNotOpenedMessage = "无法用文本编辑器打开�
 constexpr int kRandomCountDigits = 5;
 constexpr int kMemoLines = 3;
 
-// The colours of the serial and number columns, as on the main result grid.
-
-// The popup, top to bottom; an entry without a name is a separator.
-struct PopupEntry {
-    const char* name;
-    const char* caption;
-    void (ZhDualTab::*run)();
-};
-constexpr PopupEntry kPopupEntries[] = {
+// The popup, top to bottom.
+constexpr PopupEntry<ZhDualTab> kPopupEntries[] = {
     {"mi_jdycq", "加到预测区", &ZhDualTab::addToForecast},
     {"mi_qcycq", "清除预测区", &ZhDualTab::clearForecast},
     {"", "", nullptr},
@@ -161,9 +155,7 @@ ZhDualTab::ZhDualTab(Tf_zh& page, QWidget* parent) : QWidget(parent), page_(page
     sg_sqresult->verticalHeader()->setDefaultSectionSize(resultRowHeight(*sg_sqresult));
     sg_sqresult->horizontalHeader()->setDefaultSectionSize(
         sg_sqresult->fontMetrics().horizontalAdvance(QStringLiteral("第00000条")) + 12);
-    sg_sqresult->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(sg_sqresult, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { popupAt(sg_sqresult->viewport()->mapToGlobal(pos)); });
+    popupOnRightClick(sg_sqresult, this, [this](const QPoint& pos) { popupAt(pos); });
     m_djjg = new QPlainTextEdit(this);
     m_djjg->setObjectName("m_djjg");
     m_djjg->setReadOnly(true);
@@ -221,18 +213,7 @@ QWidget* ZhDualTab::buildControls() {
 void ZhDualTab::buildPopup() {
     pm_sqresult = new QMenu(this);
     pm_sqresult->setObjectName("pm_sqresult");
-    for (const PopupEntry& e : kPopupEntries) {
-        if (e.run == nullptr) {
-            pm_sqresult->addSeparator();
-            continue;
-        }
-        QAction* action = pm_sqresult->addAction(QString::fromUtf8(e.caption));
-        action->setObjectName(e.name);
-        const auto run = e.run;
-        connect(action, &QAction::triggered, this, [this, run] {
-            if (!busy()) (this->*run)();
-        });
-    }
+    addPopupEntries<ZhDualTab>(pm_sqresult, this, kPopupEntries, [this] { return busy(); });
 }
 
 QAction* ZhDualTab::entry(const char* name) const {
@@ -354,7 +335,7 @@ void ZhDualTab::addToForecast() {
 }
 
 void ZhDualTab::clearForecast() {
-    clearForecastKeepingCursor(workspace().MainStore);
+    clearForecastRow(workspace().MainStore);
 }
 
 void ZhDualTab::saveResults() {

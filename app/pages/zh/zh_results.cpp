@@ -13,7 +13,9 @@
 #include "app/dialogs/u_qh.h"
 #include "app/dialogs/zh/u_result_dialogs.h"
 #include "app/pages/u_zh.h"
+#include "app/pages/zh/zh_popup.h"
 #include "combos/combo_filter.h"
+#include "combos/result_forecast.h"
 #include "combos/result_ops.h"
 #include "draws/data_transform.h"
 #include "draws/forecast_row.h"
@@ -26,7 +28,6 @@ namespace {
 constexpr const char* kResultFileFilter = "组号结果文件(*.txt)|*.txt";
 constexpr const char* kSaveResultsTitle = "保存组号结果";
 constexpr const char* kLoadResultsTitle = " 打开组号结果存储文件";
-constexpr const char* kSelectForForecastMessage = "请先在上边的列表中选择一组号码";
 constexpr const char* kSelectForDeleteMessage = "请先在上边的列表中选择一组需要删除的号码";
 constexpr const char* kSelectForModifyMessage = "请先在上边的列表中选择一组需要修改的号码";
 constexpr const char* kAddCaption = "添加组号";
@@ -36,13 +37,8 @@ constexpr const char* kLoadedStatusText = "超强组号  已得到符合条件�
 constexpr const char* kIssueMissingMessage = "开奖数据中没有这一期";
 constexpr const char* kPrintNotOpenedMessage = "无法用文本编辑器打开打印文件 ";
 
-// The popup, top to bottom; an entry without a name is a separator.
-struct PopupEntry {
-    const char* name;
-    const char* caption;
-    void (ZhResults::*run)();
-};
-constexpr PopupEntry kPopupEntries[] = {
+// The popup, top to bottom.
+constexpr PopupEntry<ZhResults> kPopupEntries[] = {
     {"mi_bczh", "保存组号", &ZhResults::saveResults},
     {"mi_zrzh", "载入组号", &ZhResults::loadResults},
     {"", "", nullptr},
@@ -61,23 +57,6 @@ constexpr PopupEntry kPopupEntries[] = {
 
 std::filesystem::path pathOf(const QString& name) { return std::filesystem::path(toUtf8(name)); }
 
-// Keeps the draw store's cursor on the draw it started from (found again by its issue), or on the last
-// draw when that one is gone.
-class KeepStorePosition {
-  public:
-    explicit KeepStorePosition(t_s_dm& store)
-        : store_(store), issue_(store.RecNo() >= 1 && store.RecNo() <= store.Count() ? store.GetField(0) : 0) {}
-    ~KeepStorePosition() {
-        if (issue_ == 0 || !store_.GotoIssue(issue_)) store_.Last();
-    }
-    KeepStorePosition(const KeepStorePosition&) = delete;
-    KeepStorePosition& operator=(const KeepStorePosition&) = delete;
-
-  private:
-    t_s_dm& store_;
-    int issue_;
-};
-
 std::optional<int> defaultIssueChooser() { return f_qh ? f_qh->chooseIssue() : std::nullopt; }
 
 }  // namespace
@@ -86,28 +65,12 @@ ZhResults::ZhResults(Tf_zh& page) : QObject(&page), page_(page), chooseIssue_(de
     setObjectName("zh_results");
     pm_zqresult = new QMenu(&page);
     pm_zqresult->setObjectName("pm_zqresult");
-    for (const PopupEntry& e : kPopupEntries) {
-        if (e.run == nullptr) {
-            pm_zqresult->addSeparator();
-            continue;
-        }
-        QAction* action = pm_zqresult->addAction(QString::fromUtf8(e.caption));
-        action->setObjectName(e.name);
-        const auto run = e.run;
-        connect(action, &QAction::triggered, this, [this, run] {
-            if (!busy()) (this->*run)();
-        });
-    }
+    addPopupEntries<ZhResults>(pm_zqresult, this, kPopupEntries, [this] { return busy(); });
     b_jgcl = new QPushButton(QStringLiteral("结果处理"), &page);
     b_jgcl->setObjectName("b_jgcl");
     connect(b_jgcl, &QPushButton::clicked, this, [this] { popupAt(QCursor::pos()); });
 
-    QTableWidget* grid = page_.sg_zqresult;
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(grid, &QWidget::customContextMenuRequested, this,
-            [this, grid](const QPoint& pos) { popupAt(grid->viewport()->mapToGlobal(pos)); });
+    popupOnRightClick(page_.sg_zqresult, this, [this](const QPoint& pos) { popupAt(pos); });
 }
 
 QAction* ZhResults::entry(const char* name) const { return pm_zqresult->findChild<QAction*>(name); }
@@ -196,21 +159,13 @@ void ZhResults::loadResults() {
 }
 
 void ZhResults::addToForecast() {
-    const int slot = selectedSlot();
-    if (slot == 0) {
-        showMessage(QString::fromUtf8(kSelectForForecastMessage), &page_);
-        return;
-    }
     Workspace& ws = workspace();
-    KeepStorePosition keep(ws.MainStore);
-    const std::string message = writeForecastRow(ws.MainStore, ws.params, ticketNumbers(slot));
+    const std::string message =
+        addMainResultToForecast(ws.MainStore, ws.params, page_.filter().results, selectedSlot());
     if (!message.empty()) showMessage(fromUtf8(message), &page_);
 }
 
-void ZhResults::clearForecast() {
-    KeepStorePosition keep(workspace().MainStore);
-    clearForecastRow(workspace().MainStore);
-}
+void ZhResults::clearForecast() { clearForecastRow(workspace().MainStore); }
 
 void ZhResults::addTicket() {
     TicketEditDialog dialog(QString::fromUtf8(kAddCaption), workspace(), &page_);

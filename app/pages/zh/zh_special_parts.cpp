@@ -14,6 +14,7 @@
 
 #include "app/app_state.h"
 #include "app/pages/u_zh.h"
+#include "app/pages/zh/zh_condition_row.h"
 #include "app/pages/zh/zh_custom_tab.h"
 #include "combos/combo_filter.h"
 #include "text/number_text.h"
@@ -23,8 +24,6 @@ namespace qorvel {
 namespace {
 constexpr int kCaptionWidth = 110;
 constexpr int kBoundFieldWidth = 60;
-constexpr int kChooseButtonWidth = 28;
-constexpr const char* kValueHint = "先选中左边的指标,再点击右边的三点按钮即可设置取值";
 }  // namespace
 
 ZhSpecialRow::ZhSpecialRow(const Setup& setup, QWidget* parent) : QWidget(parent) {
@@ -37,17 +36,12 @@ ZhSpecialRow::ZhSpecialRow(const Setup& setup, QWidget* parent) : QWidget(parent
     enableBox->setMinimumWidth(kCaptionWidth);
     layout->addWidget(enableBox);
     switch (setup.kind) {
-    case Kind::Values:
-        valueField = new QLineEdit(this);
-        valueField->setObjectName("e_" + stem);
-        valueField->setReadOnly(true);
-        valueField->setPlaceholderText(QString::fromUtf8(kValueHint));
-        layout->addWidget(valueField, 1);
-        chooseButton = new QPushButton(QStringLiteral("..."), this);
-        chooseButton->setObjectName("b_" + stem);
-        chooseButton->setFixedWidth(kChooseButtonWidth);
-        layout->addWidget(chooseButton);
+    case Kind::Values: {
+        const ValueChooser chooser = addValueChooser(this, layout, stem);
+        valueField = chooser.field;
+        chooseButton = chooser.button;
         break;
+    }
     case Kind::Choice:
         choiceBox = new QComboBox(this);
         choiceBox->setObjectName("combo_" + stem);
@@ -150,6 +144,17 @@ void ZhSpecialFilterTab::refreshToleranceRow(const TotalTolerance& tolerance) {
     row->toBox->setCurrentIndex(tolerance.to);
     row->applyEnabled(tolerance.enabled);
     refreshing_ = false;
+}
+
+void ZhSpecialFilterTab::bindSwitches(ZhSpecialRow* row, int id) {
+    connect(row->enableBox, &QCheckBox::toggled, this, [this, id](bool on) {
+        if (refreshing_) return;
+        setConditionEnabled(id, on);
+        refreshRow(id);
+    });
+    connect(row->tolerantBox, &QCheckBox::toggled, this, [this, id](bool on) {
+        if (!refreshing_) setConditionTolerant(id, on);
+    });
 }
 
 ZhSpecialRow* ZhSpecialFilterTab::row(int id) const {

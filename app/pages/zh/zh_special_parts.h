@@ -86,6 +86,12 @@ class ZhSpecialFilterTab : public QWidget {
                                     TotalTolerance& tolerance, const char* toleranceStem, int toleranceMax,
                                     ZhCustomTab* customTab);
     void refreshToleranceRow(const TotalTolerance& tolerance);
+    // Ticking a condition row or its tolerant box changes the condition of that id; ticking also rewrites
+    // the row (unticking clears the condition).
+    void bindSwitches(ZhSpecialRow* row, int id);
+    virtual void setConditionEnabled(int id, bool on) = 0;
+    virtual void setConditionTolerant(int id, bool on) = 0;
+    virtual void refreshRow(int id) = 0;
     // The save and load buttons open the condition-file dialogs of the tab's kind.
     void connectFileButtons(QPushButton* save, QPushButton* load);
 

@@ -10,6 +10,7 @@
 #include "app/app_state.h"
 #include "app/dialogs/zh/u_result_dialogs.h"
 #include "app/pages/u_zh.h"
+#include "app/pages/zh/zh_popup.h"
 #include "combos/result_forecast.h"
 #include "combos/special_filter.h"
 #include "draws/forecast_row.h"
@@ -24,34 +25,21 @@ constexpr const char* kLoadResultsTitle = " 打开副区组号结果存储文件
 constexpr const char* kAddCaption = "添加组号";
 constexpr const char* kModifyCaption = "修改副区组号";
 
-// The popup, top to bottom; an entry without a name is a separator. The single-number list shows only
-// the entries marked for it.
-struct PopupEntry {
-    const char* name;
-    const char* caption;
-    void (ZhSpecialResults::*run)();
-    bool singleNumber;
+// The popup, top to bottom. The single-number list shows only the first kSingleNumberEntries.
+constexpr PopupEntry<ZhSpecialResults> kPopupEntries[] = {
+    {"mi_jdycq", "加到预测区", &ZhSpecialResults::addToForecast},
+    {"mi_qcycq", "清除预测区", &ZhSpecialResults::clearForecast},
+    {"", "", nullptr},
+    {"mi_bczh", "保存组号", &ZhSpecialResults::saveResults},
+    {"mi_zrzh", "载入组号", &ZhSpecialResults::loadResults},
+    {"", "", nullptr},
+    {"mi_tjzh", "添加组号", &ZhSpecialResults::addGroup},
+    {"mi_sczh", "删除组号", &ZhSpecialResults::deleteGroup},
+    {"mi_xgzh", "修改组号", &ZhSpecialResults::modifyGroup},
 };
-constexpr PopupEntry kPopupEntries[] = {
-    {"mi_jdycq", "加到预测区", &ZhSpecialResults::addToForecast, true},
-    {"mi_qcycq", "清除预测区", &ZhSpecialResults::clearForecast, true},
-    {"", "", nullptr, false},
-    {"mi_bczh", "保存组号", &ZhSpecialResults::saveResults, false},
-    {"mi_zrzh", "载入组号", &ZhSpecialResults::loadResults, false},
-    {"", "", nullptr, false},
-    {"mi_tjzh", "添加组号", &ZhSpecialResults::addGroup, false},
-    {"mi_sczh", "删除组号", &ZhSpecialResults::deleteGroup, false},
-    {"mi_xgzh", "修改组号", &ZhSpecialResults::modifyGroup, false},
-};
+constexpr std::size_t kSingleNumberEntries = 2;
 
 }  // namespace
-
-void clearForecastKeepingCursor(t_s_dm& store) {
-    const bool onDraw = store.RecNo() >= 1 && store.RecNo() <= store.Count();
-    const int issue = onDraw ? store.GetField(0) : 0;
-    if (!clearForecastRow(store)) return;
-    if (issue == 0 || issue == kForecastIssue || !store.GotoIssue(issue)) store.Last();
-}
 
 ZhSpecialResults::ZhSpecialResults(Tf_zh& page, QAbstractItemView* view, bool twoNumbers,
                                    std::function<void()> changed)
@@ -59,25 +47,11 @@ ZhSpecialResults::ZhSpecialResults(Tf_zh& page, QAbstractItemView* view, bool tw
     setObjectName(twoNumbers ? "zh_special_results" : "zh_single_special_results");
     pm_fqresult = new QMenu(view);
     pm_fqresult->setObjectName(twoNumbers ? "pm_fqresult" : "pm_lhresult");
-    for (const PopupEntry& e : kPopupEntries) {
-        if (!twoNumbers && !e.singleNumber) continue;
-        if (e.run == nullptr) {
-            pm_fqresult->addSeparator();
-            continue;
-        }
-        QAction* action = pm_fqresult->addAction(QString::fromUtf8(e.caption));
-        action->setObjectName(e.name);
-        const auto run = e.run;
-        // The forecast row lives in the draw store a running filter reads, so nothing runs meanwhile.
-        connect(action, &QAction::triggered, this, [this, run] {
-            if (!page_.running()) (this->*run)();
-        });
-    }
-    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view_->setSelectionMode(QAbstractItemView::SingleSelection);
-    view_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(view_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { popupAt(view_->viewport()->mapToGlobal(pos)); });
+    // The forecast row lives in the draw store a running filter reads, so nothing runs meanwhile.
+    const std::span<const PopupEntry<ZhSpecialResults>> entries(kPopupEntries);
+    addPopupEntries<ZhSpecialResults>(pm_fqresult, this, twoNumbers ? entries : entries.first(kSingleNumberEntries),
+                                      [this] { return page_.running(); });
+    popupOnRightClick(view_, this, [this](const QPoint& pos) { popupAt(pos); });
 }
 
 QAction* ZhSpecialResults::entry(const char* name) const {
@@ -117,7 +91,7 @@ void ZhSpecialResults::addToForecast() {
 }
 
 void ZhSpecialResults::clearForecast() {
-    clearForecastKeepingCursor(workspace().MainStore);
+    clearForecastRow(workspace().MainStore);
 }
 
 void ZhSpecialResults::saveResults() {

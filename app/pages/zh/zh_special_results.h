@@ -15,11 +15,6 @@ class QPoint;
 namespace qorvel {
 
 class Tf_zh;
-class t_s_dm;
-
-// Deletes the forecast row, if there is one, and leaves the store's cursor on the draw it was on (on the
-// last draw when that was the forecast row).
-void clearForecastKeepingCursor(t_s_dm& store);
 
 class ZhSpecialResults : public QObject {
   public:

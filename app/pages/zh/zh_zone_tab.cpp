@@ -130,17 +130,13 @@ QWidget* ZhZoneTab::buildResults() {
 }
 
 void ZhZoneTab::bindRow(ZhSpecialRow* row, const ZoneConditionInfo& info) {
-    const int id = info.id;
-    connect(row->enableBox, &QCheckBox::toggled, this, [this, id](bool on) {
-        if (refreshing_) return;
-        conditions().setEnabled(id, on);
-        refreshRow(id);
-    });
-    connect(row->tolerantBox, &QCheckBox::toggled, this, [this, id](bool on) {
-        if (!refreshing_) conditions().lists[static_cast<std::size_t>(id)].tolerant = on;
-    });
+    bindSwitches(row, info.id);
     connect(row->chooseButton, &QPushButton::clicked, this, [this, &info] { chooseValues(info); });
 }
+
+void ZhZoneTab::setConditionEnabled(int id, bool on) { conditions().setEnabled(id, on); }
+
+void ZhZoneTab::setConditionTolerant(int id, bool on) { conditions().lists[static_cast<std::size_t>(id)].tolerant = on; }
 
 void ZhZoneTab::refreshRow(int id) {
     ZhSpecialRow* r = row(id);

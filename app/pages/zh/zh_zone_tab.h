@@ -51,7 +51,9 @@ class ZhZoneTab : public ZhSpecialFilterTab {
     QWidget* buildConditions();
     QWidget* buildResults();
     void bindRow(ZhSpecialRow* row, const ZoneConditionInfo& info);
-    void refreshRow(int id);
+    void setConditionEnabled(int id, bool on) override;
+    void setConditionTolerant(int id, bool on) override;
+    void refreshRow(int id) override;
     void chooseValues(const ZoneConditionInfo& info);
     void chooseNumbers(bool bankers);
 };

@@ -380,6 +380,15 @@ TEST(ZoneGrid, HeadersRowsAndEdits) {
     EXPECT_EQ(pairsOf(set), (std::vector<Numbers>{{5, 6}}));
 }
 
+TEST(BlueResultList, AddingKeepsTheNumbersAscendingAndSingle) {
+    SpecialResultSet set;
+    EXPECT_EQ(set.insertSingle(9), 1);
+    EXPECT_EQ(set.insertSingle(3), 1);
+    EXPECT_EQ(set.insertSingle(12), 3);
+    EXPECT_EQ(set.insertSingle(9), 2);  // already there
+    EXPECT_EQ(singlesOf(set), (Numbers{3, 9, 12}));
+}
+
 TEST(SpecialResultFiles, SaveAndLoadKeepTheGroupsInOrder) {
     testing::TempDir dir;
     SpecialResultSet set;

@@ -215,5 +215,24 @@ TEST(ForecastRow, SelectionMustHoldExactlyTheMainCount) {
     EXPECT_EQ(h.ws.MainStore.Count(), 2);
 }
 
+TEST(ForecastRow, WritingAndClearingKeepTheCursor) {
+    HistoryFixture h({{2020001, 1, 2, 3, 4, 5}, {2020002, 6, 7, 8, 9, 10}}, testing::fiveOf22());
+    t_s_dm& store = h.ws.MainStore;
+    store.SetRecNo(1);
+    ASSERT_EQ(writeForecastRow(store, h.ws.params, {2, 4, 6, 8, 10}), "");
+    EXPECT_EQ(store.RecNo(), 1);
+    writeForecastFields(store, 5, {}, {3, 4});
+    EXPECT_EQ(store.RecNo(), 1);
+    EXPECT_TRUE(clearForecastRow(store));
+    EXPECT_EQ(store.RecNo(), 1);
+    EXPECT_FALSE(clearForecastRow(store));
+    EXPECT_EQ(store.RecNo(), 1);
+    // A cursor on the forecast row itself ends on the last draw.
+    ASSERT_EQ(writeForecastRow(store, h.ws.params, {2, 4, 6, 8, 10}), "");
+    store.Last();
+    EXPECT_TRUE(clearForecastRow(store));
+    EXPECT_EQ(store.RecNo(), 2);
+}
+
 }  // namespace
 }  // namespace qorvel

@@ -38,6 +38,7 @@ struct FilterCondition {
     bool tolerant = false;
 
     bool applies() const { return enabled && !values.empty(); }
+    bool operator==(const FilterCondition&) const = default;
 };
 
 // 标准差 and 离散系数(%): a value between two typed whole numbers. An empty bound field is nullopt; a run
@@ -47,6 +48,7 @@ struct RangeCondition {
     std::optional<int> from;
     std::optional<int> to;
     bool tolerant = false;
+    bool operator==(const RangeCondition&) const = default;
 };
 
 // 自设条件: how many of a group of main numbers the candidate holds.
@@ -54,6 +56,7 @@ struct SelfSetCondition {
     std::vector<int> numbers;      // in the order ticked (ascending), at most kMaxSelfSetNumbers
     std::vector<int32_t> counts;   // allowed member counts
     bool tolerant = false;
+    bool operator==(const SelfSetCondition&) const = default;
 };
 
 // 尾数设置: how many numbers end in one of the digits (or, counted once, how many of the digits occur).
@@ -62,6 +65,7 @@ struct TailSetCondition {
     std::vector<int32_t> counts;
     bool tolerant = false;
     bool countOnce = true;         // 相同尾数仅计算一次
+    bool operator==(const TailSetCondition&) const = default;
 };
 
 // 自定义指标: a formula whose value for the candidate must be one of the allowed values.
@@ -69,12 +73,14 @@ struct CustomIndicatorCondition {
     std::string formula;           // trimmed UTF-8, at most kMaxFormulaBytes in GBK
     std::vector<int32_t> values;   // 0..1000 from the picker
     bool tolerant = false;
+    bool operator==(const CustomIndicatorCondition&) const = default;
 };
 
 struct TotalTolerance {
     bool enabled = false;          // cb_rcnumlimit
     int from = kDefaultToleranceFrom;
     int to = kDefaultToleranceTo;
+    bool operator==(const TotalTolerance&) const = default;
 };
 
 // Outcome of adding or replacing a list entry: added, or refused with the message to show.

@@ -70,6 +70,7 @@ struct BlueCondition {
     std::vector<int32_t> values;           // Remainder, Indicator
     std::optional<double> lower, upper;    // Mean; empty when the bound field is empty
     bool tolerant = false;
+    bool operator==(const BlueCondition&) const = default;
 };
 
 struct BlueConditionSet {

@@ -186,11 +186,7 @@ void ZhBlueTab::showResults() {
 }
 
 void ZhBlueTab::startFilter() {
-    // The run works on rows of the draw store, which a running main-zone filter is using.
-    if (page_.running()) return;
-    const SpecialRunOutcome outcome = StartBlueFilter(workspace(), conditions(), page_.specialResults());
-    showResults();
-    if (outcome.refused) showMessage(QString::fromStdString(outcome.message), this);
+    runFilter([this] { return StartBlueFilter(workspace(), conditions(), page_.specialResults()); });
 }
 
 void ZhBlueTab::resetConditions() {

@@ -162,6 +162,13 @@ ZhSpecialRow* ZhSpecialFilterTab::row(int id) const {
     return rows_[static_cast<std::size_t>(id - 1)];
 }
 
+void ZhSpecialFilterTab::runFilter(const std::function<SpecialRunOutcome()>& run) {
+    if (page_.running()) return;
+    const SpecialRunOutcome outcome = run();
+    showResults();
+    if (outcome.refused) showMessage(QString::fromStdString(outcome.message), this);
+}
+
 void ZhSpecialFilterTab::connectFileButtons(QPushButton* save, QPushButton* load) {
     connect(save, &QPushButton::clicked, this, [this] {
         if (auto path = chooseSpecialConditionFile(this, kind_, true)) saveConditionsTo(*path);

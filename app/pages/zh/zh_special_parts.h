@@ -6,11 +6,13 @@
 #include <QWidget>
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "combos/special_conditions.h"
+#include "combos/special_filter.h"
 
 class QCheckBox;
 class QComboBox;
@@ -92,6 +94,9 @@ class ZhSpecialFilterTab : public QWidget {
     virtual void setConditionEnabled(int id, bool on) = 0;
     virtual void setConditionTolerant(int id, bool on) = 0;
     virtual void refreshRow(int id) = 0;
+    // Runs a special filter, unless a main-zone run is using the draw store; then shows the results and
+    // the refusal, if any.
+    void runFilter(const std::function<SpecialRunOutcome()>& run);
     // The save and load buttons open the condition-file dialogs of the tab's kind.
     void connectFileButtons(QPushButton* save, QPushButton* load);
 

@@ -201,11 +201,7 @@ void ZhZoneTab::showResults() {
 }
 
 void ZhZoneTab::startFilter() {
-    // The run works on rows of the draw store, which a running main-zone filter is using.
-    if (page_.running()) return;
-    const SpecialRunOutcome outcome = StartSpecialFilter(workspace(), conditions(), page_.specialResults());
-    showResults();
-    if (outcome.refused) showMessage(QString::fromStdString(outcome.message), this);
+    runFilter([this] { return StartSpecialFilter(workspace(), conditions(), page_.specialResults()); });
 }
 
 void ZhZoneTab::resetConditions() {

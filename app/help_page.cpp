@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "app/app_state.h"
+#include "app/dialogs/u_textviewer.h"
 #include "text/file_io.h"
 #include "text/gbk.h"
 #include "ui/platform.h"
@@ -58,7 +59,7 @@ QString ensureHelpPage() {
 
 void openHelp(QWidget* parent) {
     if (QFileInfo::exists(helpFilePath()))
-        platform().shell->open(helpFilePath());
+        openTextDocument(helpFilePath(), parent);
     else
         showMessage(QStringLiteral("帮助文件丢失"), parent);
     const QString local = QDir::current().absoluteFilePath(kCurrentFolderHelp);

@@ -18,14 +18,7 @@
 #include "app/dialogs/zh/u_result_dialogs.h"
 #include "app/dialogs/zh/u_selfset.h"
 #include "app/dialogs/zh/u_tailset.h"
-#include "app/pages/u_fxd.h"
-#include "app/pages/u_moredb.h"
-#include "app/pages/u_set.h"
-#include "app/pages/u_tdsh.h"
-#include "app/pages/u_tjq.h"
-#include "app/pages/u_zbpx.h"
-#include "app/pages/u_zbpxz.h"
-#include "app/pages/u_zh.h"
+#include "app/page_table.h"
 #include "app/u_main.h"
 #include "app/u_runpic.h"
 #include "app/u_showpic.h"
@@ -45,25 +38,18 @@ ProgramSession::~ProgramSession() {
     delete f_runpic;
     f_runpic = nullptr;
     f_main = nullptr;
-    f_tjq = nullptr;
+    for (const PageInfo& info : pageTable()) info.window.forget();
     f_gxsjq = nullptr;
-    f_zh = nullptr;
-    f_fxd = nullptr;
     f_selfcond = nullptr;
     f_coldhotset = nullptr;
     f_informdownload = nullptr;
     f_xgzh = nullptr;
     f_showpic = nullptr;
-    f_zbpx = nullptr;
-    f_zbpxz = nullptr;
     f_fzsr = nullptr;
-    f_set = nullptr;
     f_addselfzb = nullptr;
-    f_tdsh = nullptr;
     f_addsj = nullptr;
     f_cpstyle = nullptr;
     f_wsset = nullptr;
-    f_moredb = nullptr;
     f_condchoice = nullptr;
     f_qh = nullptr;
     f_groupfilter = nullptr;
@@ -92,28 +78,24 @@ void ProgramSession::start(bool showMainWindow) {
 }
 
 // Every window is created once, after the main window has loaded the types, the history and the
-// settings. The order is the program's fixed creation order; windows still to come take their place in it
-// (f_selfcond and f_checkreward after f_fxd, and so on).
+// settings: first the pages of the page table, then the other windows in the program's fixed order.
 void ProgramSession::createOtherWindows() {
-    create(f_tjq)->setObjectName("f_tjq");
+    for (const PageInfo& info : pageTable()) {
+        QWidget* page = info.window.create();
+        page->setObjectName(QStringLiteral("f_") + QString::fromUtf8(info.tabName).mid(3));
+        windows_.emplace_back(page);
+    }
     create(f_gxsjq)->setObjectName("f_gxsjq");
-    create(f_zh)->setObjectName("f_zh");
-    create(f_fxd)->setObjectName("f_fxd");
     create(f_selfcond);
     create(f_coldhotset);
     create(f_informdownload);
     create(f_xgzh)->setObjectName("f_xgzh");
     create(f_showpic);
-    create(f_zbpx)->setObjectName("f_zbpx");
-    create(f_zbpxz)->setObjectName("f_zbpxz");
     create(f_fzsr);
-    create(f_set);
     create(f_addselfzb);
-    create(f_tdsh)->setObjectName("f_tdsh");
     create(f_addsj);
     create(f_cpstyle);
     create(f_wsset);
-    create(f_moredb)->setObjectName("f_moredb");
     create(f_condchoice);
     create(f_qh);
     create(f_groupfilter);

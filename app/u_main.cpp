@@ -14,18 +14,14 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "draws/forecast_row.h"
 #include "app/desktop_tools.h"
 #include "app/dialogs/u_bh.h"
 #include "app/dialogs/u_gxsjq.h"
 #include "app/help_page.h"
+#include "app/page.h"
 #include "app/pages/online_update.h"
-#include "app/pages/u_fxd.h"
-#include "app/pages/u_moredb.h"
-#include "app/pages/u_set.h"
-#include "app/pages/u_tdsh.h"
-#include "app/pages/u_tjq.h"
 #include "app/pages/u_zbpx.h"
-#include "app/pages/u_zbpxz.h"
 #include "app/pages/u_zh.h"
 #include "app/u_showpic.h"
 #include "ui/ball_pictures.h"
@@ -38,17 +34,6 @@ constexpr int kMinimumScreenWidth = 1024;
 constexpr int kStartBackDraws = 12;     // the start-up position: this many draws before the last
 constexpr int kUndoConditionFiles = 5;  // "hfset0.zh" .. "hfset4.zh"
 constexpr int kPopupOffset = 5;         // the tab popup opens this many pixels right of the click
-
-constexpr PageInfo kPages[] = {
-    {PageId::tjq, "ts_tjq", "统计区", "n_tjq", "统计区", "统计区"},
-    {PageId::zh, "ts_zh", "超强组号", "n_zh", "超强组号", "超强组号"},
-    {PageId::fxd, "ts_fxd", " 综合分析", "n_fxd", "综合分析", "综合分析"},
-    {PageId::moredb, "ts_moredb", "更多图表", "n_moredb", "更多图表", "更多图表"},
-    {PageId::zbpx, "ts_zbpx", "指标管理", "n_zbpx", "指标管理", "指标管理"},
-    {PageId::zbpxz, "ts_zbpxz", "指标剖析", "", "", ""},
-    {PageId::tdsh, "ts_tdsh", "定胆杀号", "n_tdsh", "定胆杀号", "定胆杀号"},
-    {PageId::set, "ts_set", "设置", "n_set", "设置", "设置"},
-};
 
 // One entry of the menus: a page, an action of the window, or a separator (empty name).
 struct MenuEntry {
@@ -67,14 +52,6 @@ struct MenuInfo {
 
 }  // namespace
 
-const PageInfo (&pageTable())[8] {
-    return kPages;
-}
-
-const PageInfo& pageInfo(PageId id) {
-    return kPages[static_cast<int>(id)];
-}
-
 Tf_main::Tf_main(QWidget* parent) : QMainWindow(parent) {
     setObjectName("f_main");
     buildPageControl();
@@ -88,16 +65,15 @@ Tf_main::Tf_main(QWidget* parent) : QMainWindow(parent) {
 void Tf_main::buildPageControl() {
     pc_main = new QTabWidget(this);
     pc_main->setObjectName("pc_main");
-    QWidget** sheets[] = {&ts_tjq, &ts_zh, &ts_fxd, &ts_moredb, &ts_zbpx, &ts_zbpxz, &ts_tdsh, &ts_set};
-    for (const auto& info : kPages) {
-        QWidget* sheet = new QWidget(pc_main);
+    // A sheet is in the page control only while its page is open, so the tabs stand in opening order.
+    for (const PageInfo& info : pageTable()) {
+        QWidget* sheet = new QWidget(this);
         sheet->setObjectName(info.tabName);
         auto* layout = new QVBoxLayout(sheet);
         layout->setContentsMargins(0, 0, 0, 0);
-        pc_main->addTab(sheet, QString::fromUtf8(info.tabCaption));
-        *sheets[static_cast<int>(info.id)] = sheet;
+        sheet->hide();
+        sheets_.push_back(sheet);
     }
-    for (int i = 0; i < pc_main->count(); ++i) pc_main->setTabVisible(i, false);
     pc_main->hide();
     setCentralWidget(pc_main);
     connect(pc_main, &QTabWidget::currentChanged, this, &Tf_main::onTabChanged);
@@ -112,33 +88,22 @@ void Tf_main::buildPageControl() {
 }
 
 void Tf_main::buildMenus() {
-    const auto page = [](PageId id) {
-        const PageInfo& info = pageInfo(id);
-        return MenuEntry{info.menuName, info.menuCaption, id, nullptr, false};
-    };
-    const MenuEntry separator{"", "", std::nullopt, nullptr, false};
+    // The "组件" menu: the pages by their menu group, with the window's own entries in groups 1 and 5.
+    std::vector<MenuEntry> components;
+    constexpr int kComponentGroups = 7;
+    for (int group = 0; group < kComponentGroups; ++group) {
+        if (group > 0) components.push_back({"", "", std::nullopt, nullptr, false});
+        for (const PageInfo& info : pageTable())
+            if (info.menuGroup == group) components.push_back({info.menuName, info.menuCaption, info.id, nullptr, false});
+        if (group == 1) components.push_back({"n_lhfx", "蓝号分析", std::nullopt, &Tf_main::analyseSpecialNumbers, true});
+        if (group == 5) components.push_back({"n_sjbh", "数据变换", std::nullopt, &Tf_main::showDataTransformation, false});
+    }
     const MenuInfo menus[] = {
-        {"n_zj",
-         "组件",
-         {page(PageId::zh),
-          separator,
-          page(PageId::fxd),
-          page(PageId::moredb),
-          {"n_lhfx", "蓝号分析", std::nullopt, &Tf_main::analyseSpecialNumbers, true},
-          separator,
-          page(PageId::tjq),
-          separator,
-          page(PageId::zbpx),
-          separator,
-          page(PageId::tdsh),
-          separator,
-          {"n_sjbh", "数据变换", std::nullopt, &Tf_main::showDataTransformation, false},
-          separator,
-          page(PageId::set)}},
+        {"n_zj", "组件", components},
         {"n_sjwh",
          "数据维护",
          {{"n_czxz", "彩种选择", std::nullopt, &Tf_main::chooseLotteryType, false},
-          separator,
+          {"", "", std::nullopt, nullptr, false},
           {"n_sjgx", "数据更新", std::nullopt, &Tf_main::showDataMaintenance, false}}},
         {"n_gj",
          "工具",
@@ -225,7 +190,7 @@ void Tf_main::runFirstShow() {
 
     // A forecast row stored by an earlier run leaves memory only; the file keeps it until its next write.
     t_s_dm& store = ws.MainStore;
-    if (store.GotoIssue(kForecastIssue)) store.Delete(false);
+    clearForecastRow(store);
     ws.captureLatestDraw();
     if (!store.IsEmpty()) {
         store.Last();
@@ -240,49 +205,32 @@ void Tf_main::runFirstShow() {
 }
 
 void Tf_main::dockPages() {
-    const PageId order[] = {PageId::fxd,  PageId::moredb, PageId::tjq,  PageId::zh,
-                            PageId::zbpx, PageId::zbpxz,  PageId::tdsh, PageId::set};
-    for (PageId id : order) {
-        QWidget* page = pageWidget(id);
-        if (!page || page->parentWidget() == tabSheet(id)) continue;
-        page->setParent(tabSheet(id));
-        tabSheet(id)->layout()->addWidget(page);
+    for (const PageInfo& info : pageTable()) {
+        QWidget* page = pageWidget(info.id);
+        QWidget* sheet = tabSheet(info.id);
+        if (!page || page->parentWidget() == sheet) continue;
+        page->setParent(sheet);
+        sheet->layout()->addWidget(page);
         page->hide();
     }
 }
 
 void Tf_main::hideAllTabs() {
     switchingTabs_ = true;
-    for (int i = 0; i < pc_main->count(); ++i) pc_main->setTabVisible(i, false);
+    while (pc_main->count() > 0) pc_main->removeTab(0);
     pc_main->hide();
     switchingTabs_ = false;
 }
 
 QWidget* Tf_main::pageWidget(PageId id) const {
-    switch (id) {
-        case PageId::tjq:
-            return f_tjq;
-        case PageId::zh:
-            return f_zh;
-        case PageId::fxd:
-            return f_fxd;
-        case PageId::moredb:
-            return f_moredb;
-        case PageId::zbpx:
-            return f_zbpx;
-        case PageId::zbpxz:
-            return f_zbpxz;
-        case PageId::tdsh:
-            return f_tdsh;
-        case PageId::set:
-            return f_set;
-    }
-    return nullptr;
+    return pageInfo(id).window.widget();
 }
 
 QWidget* Tf_main::tabSheet(PageId id) const {
-    QWidget* const sheets[] = {ts_tjq, ts_zh, ts_fxd, ts_moredb, ts_zbpx, ts_zbpxz, ts_tdsh, ts_set};
-    return sheets[static_cast<int>(id)];
+    const auto table = pageTable();
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (table[i].id == id) return sheets_[i];
+    return nullptr;
 }
 
 void Tf_main::activateTab(QWidget* sheet) {
@@ -293,59 +241,74 @@ void Tf_main::activateTab(QWidget* sheet) {
 
 void Tf_main::openPage(PageId id) {
     if (f_gxsjq && f_gxsjq->isVisible()) f_gxsjq->close();
-    if (QWidget* page = pageWidget(id)) page->show();
+    const PageInfo& info = pageInfo(id);
+    QWidget* page = pageWidget(id);
+    if (page) page->show();
     QWidget* sheet = tabSheet(id);
-    const int index = pc_main->indexOf(sheet);
-    if (!pc_main->isTabVisible(index)) {
+    if (pc_main->indexOf(sheet) < 0) {
         switchingTabs_ = true;
-        pc_main->setTabVisible(index, true);
+        pc_main->insertTab(openPageCount_, sheet, QString::fromUtf8(info.tabCaption));
         ++openPageCount_;
-        pc_main->tabBar()->moveTab(index, openPageCount_ - 1);
         switchingTabs_ = false;
     }
     pc_main->show();
     activateTab(sheet);
-    setStatusText(QString::fromUtf8(pageInfo(id).statusText));
+    setStatusText(QString::fromUtf8(info.statusText));
+    if (Page* hooks = info.window.page()) hooks->pageShown();
+}
+
+void Tf_main::closeTab(int index) {
+    QWidget* sheet = pc_main->widget(index);
+    switchingTabs_ = true;
+    pc_main->removeTab(index);
+    switchingTabs_ = false;
+    --openPageCount_;
+    if (openPageCount_ == 0) pc_main->hide();
+    for (const PageInfo& info : pageTable())
+        if (tabSheet(info.id) == sheet)
+            if (Page* hooks = info.window.page()) hooks->pageClosed();
 }
 
 void Tf_main::closeCurrentPage() {
     const int index = pc_main->currentIndex();
-    if (openPageCount_ == 0 || index < 0 || !pc_main->isTabVisible(index)) return;
-    switchingTabs_ = true;
-    pc_main->setTabVisible(index, false);
-    switchingTabs_ = false;
-    --openPageCount_;
-    if (openPageCount_ == 0) pc_main->hide();
+    if (openPageCount_ == 0 || index < 0) return;
+    closeTab(index);
 }
 
 void Tf_main::closeAllPages(QWidget* keepOpen) {
-    struct Step {
-        PageId page;
-        bool activateFirst;
-    };
-    // Pages that react to being left get their tab activated first, as a user closing them would.
-    const Step steps[] = {{PageId::fxd, true},   {PageId::moredb, true}, {PageId::zh, false},
-                          {PageId::zbpx, false}, {PageId::zbpxz, false}, {PageId::tdsh, true},
-                          {PageId::tjq, true}};
-    for (const auto& step : steps) {
-        QWidget* page = pageWidget(step.page);
+    for (const PageInfo& info : pageTable()) {
+        QWidget* page = pageWidget(info.id);
         if (!page || page->isHidden()) continue;
-        if (step.activateFirst) activateTab(tabSheet(step.page));
+        const int index = pc_main->indexOf(tabSheet(info.id));
+        if (info.activateBeforeClose && index >= 0) activateTab(tabSheet(info.id));
         page->hide();
+        if (Page* hooks = info.window.page()) hooks->pageClosed();
     }
     if (f_gxsjq && f_gxsjq->isVisible() && f_gxsjq != keepOpen) f_gxsjq->close();
     hideAllTabs();
     openPageCount_ = 0;
 }
 
+void Tf_main::notifyTypeChanged(bool reloaded) {
+    for (const PageInfo& info : pageTable())
+        if (Page* hooks = info.window.page()) hooks->typeChanged(reloaded);
+}
+
+void Tf_main::notifyHistoryChanged() {
+    for (const PageInfo& info : pageTable())
+        if (Page* hooks = info.window.page()) hooks->historyChanged();
+}
+
 void Tf_main::showDataMaintenance() {
     closeAllPages(f_gxsjq);
     if (f_gxsjq) f_gxsjq->exec();
+    notifyHistoryChanged();
 }
 
 void Tf_main::showDataTransformation() {
     closeAllPages();
     if (f_bh) f_bh->exec();
+    notifyHistoryChanged();
 }
 
 void Tf_main::analyseSpecialNumbers() {
@@ -354,11 +317,11 @@ void Tf_main::analyseSpecialNumbers() {
 }
 
 void Tf_main::launchCalculator() {
-    launchFirstAvailable(calculatorPrograms());
+    if (!launchFirstAvailable(calculatorPrograms())) showMessage(QString::fromUtf8(kNoCalculatorMessage), this);
 }
 
 void Tf_main::launchTextEditor() {
-    launchFirstAvailable(textEditorPrograms());
+    if (!launchFirstAvailable(textEditorPrograms())) showMessage(QString::fromUtf8(kNoTextEditorMessage), this);
 }
 
 void Tf_main::showHelp() {

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <vector>
+
+#include "app/page_table.h"
 
 class QAction;
 class QLabel;
@@ -10,22 +13,6 @@ class QMenu;
 class QTabWidget;
 
 namespace qorvel {
-
-// The pages of the page control, in tab order.
-enum class PageId { tjq, zh, fxd, moredb, zbpx, zbpxz, tdsh, set };
-
-struct PageInfo {
-    PageId id;
-    const char* tabName;  // object name of the tab sheet
-    const char* tabCaption;
-    const char* menuName;  // object name of the opening menu entry (empty: opened by another page)
-    const char* menuCaption;
-    const char* statusText;  // status-bar text when the page is opened
-};
-
-// The single table of the pages: tab names and captions, menu entries and status texts.
-const PageInfo (&pageTable())[8];
-const PageInfo& pageInfo(PageId id);
 
 class Tf_main : public QMainWindow {
   public:
@@ -36,14 +23,19 @@ class Tf_main : public QMainWindow {
     // Opens a page as its menu entry does: its tab becomes visible (in the next free position when it was
     // hidden), active, and the status bar names the page.
     void openPage(PageId id);
-    // Hides the active tab ("关闭当前页").
+    // Closes the active tab ("关闭当前页").
     void closeCurrentPage();
     // Closes every page and hides every tab before a modal action; `keepOpen` is the window about to open.
     void closeAllPages(QWidget* keepOpen = nullptr);
     // "彩种选择": closes all pages and lets the user choose or edit the lottery type.
     void chooseLotteryType();
+    // Tells every page that the type dialog closed (reloaded: a type was chosen and loaded).
+    void notifyTypeChanged(bool reloaded);
+    // Tells every page that the draw history changed.
+    void notifyHistoryChanged();
 
     QWidget* pageWidget(PageId id) const;
+    // The tab sheet a page is docked into; it is in the page control only while the page is open.
     QWidget* tabSheet(PageId id) const;
     int OpenPageCount() const { return openPageCount_; }
     QString statusText() const;
@@ -53,14 +45,6 @@ class Tf_main : public QMainWindow {
     void setTypeCaption(bool originalDataSuffix);
 
     QTabWidget* pc_main = nullptr;
-    QWidget* ts_tjq = nullptr;
-    QWidget* ts_zh = nullptr;
-    QWidget* ts_fxd = nullptr;
-    QWidget* ts_moredb = nullptr;
-    QWidget* ts_zbpx = nullptr;
-    QWidget* ts_zbpxz = nullptr;
-    QWidget* ts_tdsh = nullptr;
-    QWidget* ts_set = nullptr;
     QMenu* pm_tabs = nullptr;  // the tab bar's popup
     QAction* mi_closepage = nullptr;
     QAction* n_sjgx = nullptr;  // "数据更新", disabled while transformed data is shown
@@ -87,8 +71,10 @@ class Tf_main : public QMainWindow {
     void onTabChanged(int index);
     void onTabBarContextMenu(const QPoint& pos);
     void activateTab(QWidget* sheet);
+    void closeTab(int index);
 
     QLabel* statusPanel_ = nullptr;
+    std::vector<QWidget*> sheets_;  // one tab sheet per row of the page table, in its order
     int openPageCount_ = 0;
     bool shownOnce_ = false;
     bool shutDown_ = false;

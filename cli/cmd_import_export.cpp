@@ -47,7 +47,7 @@ int runExport(CliContext& ctx) {
     std::string error = ctx.prepareWorkspace();
     if (!error.empty()) return fail(ctx, error);
     Workspace& ws = *ctx.workspace;
-    error = exportDrawFile(ws.MainStore, ws.params, withTextExtension(file), withSpecials);
+    error = exportDrawFile(ws.MainStore, ws.params, file, withSpecials);
     if (!error.empty()) return fail(ctx, error);
     return 0;
 }
@@ -56,7 +56,7 @@ const CommandRegistration kImport("import",
                                   "import FILE [--replace] add the draws of a text file (--replace: instead of the history)",
                                   runImport);
 const CommandRegistration kExport("export",
-                                  "export FILE [--special] write the history as text (.txt appended unless present)",
+                                  "export FILE [--special] write the history as text to exactly FILE",
                                   runExport);
 
 }  // namespace

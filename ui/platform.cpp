@@ -14,6 +14,9 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace qorvel {
 namespace {
@@ -127,6 +130,19 @@ QString fileDialogFilter(const char* pairs) {
     QStringList descriptions;
     for (qsizetype i = 0; i < parts.size(); i += 2) descriptions << parts[i];
     return descriptions.join(QStringLiteral(";;"));
+}
+
+bool installChineseQtTranslation() {
+    static QTranslator* translator = nullptr;
+    if (translator) return true;
+    auto* loaded = new QTranslator(QCoreApplication::instance());
+    if (!loaded->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete loaded;
+        return false;
+    }
+    QCoreApplication::installTranslator(loaded);
+    translator = loaded;
+    return true;
 }
 
 }  // namespace qorvel

@@ -68,6 +68,10 @@ Platform installPlatform(const Platform& seams);
 void showMessage(const QString& text, QWidget* parent = nullptr, const QString& title = QString());
 bool askYesNo(const QString& text, const QString& title, QWidget* parent = nullptr);
 
+// Loads Qt's own Chinese translation, so the standard buttons of boxes and dialogs read 确定, 取消, 是 and
+// 否. False when the translation is not installed (the buttons then keep their English texts).
+bool installChineseQtTranslation();
+
 // The message for a box that should hold a whole number and does not.
 QString invalidNumberMessage(const QString& text);
 

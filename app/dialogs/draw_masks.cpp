@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "draws/draw_entry.h"
+#include "ui/masked_edit.h"
 
 namespace qorvel {
 
@@ -18,11 +19,13 @@ void applyNumberMask(QLineEdit* editor, int count) {
     // A type without numbers in a zone gets no mask at all rather than an empty one.
     editor->setInputMask(count > 0 ? lineEditMask(numberMask(count)) : QString());
     editor->clear();
+    startTypingAtBeginning(editor);
 }
 
 void applyIssueMask(QLineEdit* editor) {
     editor->setInputMask(lineEditMask(kIssueMask));
     editor->clear();
+    startTypingAtBeginning(editor);
 }
 
 }  // namespace qorvel

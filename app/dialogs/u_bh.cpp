@@ -26,6 +26,7 @@
 #include "text/number_text.h"
 #include "ui/ball_pictures.h"
 #include "ui/platform.h"
+#include "views/transform_table.h"
 
 namespace qorvel {
 namespace {
@@ -57,12 +58,6 @@ enum CellRole { ZoneRole = Qt::UserRole + 1, BallRole };
 // The grid's rows: one per draw of the history as it was at the last refresh, then the selection row.
 class BhGridModel : public QAbstractTableModel {
   public:
-    struct DrawRow {
-        int issue = 0;
-        uint64_t drawn = 0;  // bit x set when main number x is in the draw
-        QString text;        // the last column
-    };
-
     explicit BhGridModel(const SelectionFlags& selection, QObject* parent)
         : QAbstractTableModel(parent), selection_(selection) {}
 
@@ -75,7 +70,7 @@ class BhGridModel : public QAbstractTableModel {
         rows_.clear();
         const t_s_dm& store = ws.MainStore;
         rows_.reserve(static_cast<std::size_t>(store.Count()));
-        for (int r = 1; r <= store.Count(); ++r) rows_.push_back(drawRow(store.Row(r).fields, ws.params, withSpecials));
+        for (int r = 1; r <= store.Count(); ++r) rows_.push_back(transformTableRow(store.Row(r).fields, ws.params, withSpecials));
         endResetModel();
     }
 
@@ -110,7 +105,7 @@ class BhGridModel : public QAbstractTableModel {
         if (isNumberColumn(column)) {
             const int x = numberAt(column);
             const bool marked = selectionRowCell ? x >= 1 && x <= kSelectionNumbers && selection_[x]
-                                                 : x >= 0 && x < 64 && ((rows_[index.row()].drawn >> x) & 1U) != 0;
+                                                 : holdsNumber(rows_[index.row()], x);
             if (role == BallRole) return marked;
             if (role == ZoneRole) return zoneBounds_.zoneOf(zones_, x);
             if (role == Qt::DisplayRole) return marked ? fromUtf8(TwoDigitText(x)) : QString();
@@ -118,31 +113,14 @@ class BhGridModel : public QAbstractTableModel {
         }
         if (role != Qt::DisplayRole) return {};
         if (selectionRowCell) return column == 0 ? QStringLiteral("选号区") : QString();
-        const DrawRow& row = rows_[index.row()];
+        const TransformTableRow& row = rows_[index.row()];
         if (column == 0) return row.issue == kForecastIssue ? QStringLiteral("预测区") : QString::number(row.issue);
-        return row.text;
+        return fromUtf8(row.text);
     }
 
   private:
-    static DrawRow drawRow(const DrawFields& fields, const TypeParams& params, bool withSpecials) {
-        DrawRow row;
-        row.issue = fields[0];
-        std::string text;
-        for (int i = 1; i <= params.MainCount && i < kDrawFields; ++i) {
-            if (fields[i] >= 0 && fields[i] < 64) row.drawn |= uint64_t{1} << fields[i];
-            text += TwoDigitText(fields[i]) + " ";
-        }
-        if (withSpecials) {
-            text += "| ";
-            for (int i = 1; i <= effectiveSpecialCount(params) && params.MainCount + i < kDrawFields; ++i)
-                text += TwoDigitText(fields[params.MainCount + i]) + ",";
-        }
-        row.text = fromUtf8(text);
-        return row;
-    }
-
     const SelectionFlags& selection_;
-    std::vector<DrawRow> rows_;
+    std::vector<TransformTableRow> rows_;
     ZoneBounds zoneBounds_;
     int from_ = 1;
     int to_ = 0;

@@ -95,7 +95,9 @@ void Tf_cpstyle::buildControls() {
     auto* grid = new QGridLayout(settings);
     grid->addWidget(new QLabel(QStringLiteral("彩种命名:"), settings), 0, 0);
     grid->addWidget(e_cpmm, 0, 1, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("开奖主号个数：5个"), settings), 1, 0, 1, 4);
+    l_zhgs = new QLabel(settings);
+    l_zhgs->setObjectName("l_zhgs");
+    grid->addWidget(l_zhgs, 1, 0, 1, 4);
     grid->addWidget(new QLabel(QStringLiteral("彩种范围设置:（支持49以下的取值）"), settings), 2, 0, 1, 4);
     grid->addWidget(combo_zh_from, 3, 0);
     grid->addWidget(new QLabel(QStringLiteral("<=主号取值范围<="), settings), 3, 1);
@@ -133,6 +135,7 @@ void Tf_cpstyle::selectSlot(int n) {
     const LotteryType& slot = ws.types.slots[n];
     e_cpmm->setText(fromUtf8(slot.Name));
     combo_zhgs->setEditText(QString::number(slot.MainCount));
+    l_zhgs->setText(QStringLiteral("开奖主号个数：%1个").arg(slot.MainCount));
     combo_fhgs->setEditText(QString::number(slot.SpecialCount));
     combo_zh_from->setEditText(QString::number(slot.MainFrom));
     combo_zh_to->setEditText(QString::number(slot.MainTo));

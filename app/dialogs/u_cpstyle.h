@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -32,6 +33,7 @@ class Tf_cpstyle : public QDialog {
     QPushButton* Button1 = nullptr;  // 确定修改
     QPushButton* b_ok = nullptr;     // 确定
     QComboBox* combo_zhgs = nullptr;
+    QLabel* l_zhgs = nullptr;  // "开奖主号个数：N个" of the selected slot
     QComboBox* combo_fhgs = nullptr;
     QComboBox* combo_spec_from = nullptr;
     QComboBox* combo_spec_to = nullptr;

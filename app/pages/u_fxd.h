@@ -4,9 +4,11 @@
 
 #include <QWidget>
 
+#include "app/page.h"
+
 namespace qorvel {
 
-class Tf_fxd : public QWidget {
+class Tf_fxd : public QWidget, public Page {
   public:
     using QWidget::QWidget;
 };

@@ -4,13 +4,15 @@
 
 #include <QWidget>
 
+#include "app/page.h"
+
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 
 namespace qorvel {
 
-class Tf_set : public QWidget {
+class Tf_set : public QWidget, public Page {
   public:
     explicit Tf_set(QWidget* parent = nullptr);
 

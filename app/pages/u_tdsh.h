@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QWidget>
+
 #include <array>
 
+#include "app/page.h"
 #include "killbanker/formula_set_files.h"
 
 namespace qorvel {
@@ -12,9 +14,12 @@ namespace qorvel {
 // The tabs of the page whose visibility follows the special-number count of the type.
 enum class TdshSpecialTab { SpecialBanker /*副区定胆*/, SpecialKill /*副区杀号*/ };
 
-class Tf_tdsh : public QWidget {
+class Tf_tdsh : public QWidget, public Page {
   public:
     using QWidget::QWidget;
+
+    // A chosen type brings its own formula sets; the special tabs follow the current slot either way.
+    void typeChanged(bool reloaded) override;
 
     // Takes the freshly loaded formula sets of the current type (hmsh, hmsw, lmsh, hmtd, fqtd).
     void setFormulaSets(std::array<FormulaSet, kFormulaSetKinds.size()> sets) {

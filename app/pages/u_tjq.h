@@ -3,9 +3,11 @@
 
 #include <QWidget>
 
+#include "app/page.h"
+
 namespace qorvel {
 
-class Tf_tjq : public QWidget {
+class Tf_tjq : public QWidget, public Page {
   public:
     using QWidget::QWidget;
 };

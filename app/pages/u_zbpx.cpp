@@ -199,7 +199,7 @@ void Tf_zbpx::openAssistedInput() {
 
 // Closing the page hides it and, when it sits in the main window's active tab, that tab too.
 void Tf_zbpx::closePage() {
-    if (f_main && f_main->pc_main->currentWidget() == f_main->ts_zbpx) f_main->closeCurrentPage();
+    if (f_main && f_main->pc_main->currentWidget() == f_main->tabSheet(PageId::zbpx)) f_main->closeCurrentPage();
     hide();
 }
 
@@ -312,8 +312,7 @@ bool Tf_zbpx::startDissection() {
     input.series.reserve(static_cast<std::size_t>(store.Count()));
     for (int r = 1; r <= store.Count(); ++r) input.series.push_back(store.Row(r).value);
     input.seriesMin = range->low;
-    // A typed range of one value is widened as a computed one is, so the views always have two values.
-    input.seriesMax = range->high == range->low ? range->low + ws.params.MainCount - 1 : range->high;
+    input.seriesMax = range->high;
     input.title = toUtf8(name);
     input.formula = expression;
     input.name = toUtf8(name);
@@ -327,10 +326,10 @@ bool Tf_zbpx::startDissection() {
 void Tf_zbpx::handOver(const DissectionInput& input, const QString& name) {
     if (!f_zbpxz) return;
     if (f_main) {
-        const int tab = f_main->pc_main->indexOf(f_main->ts_zbpxz);
         const bool special = name == QString::fromUtf8(kSpecialNumbersName);
-        f_main->pc_main->setTabText(tab, special ? QStringLiteral("蓝号分析") : QStringLiteral("指标剖析"));
         f_main->openPage(PageId::zbpxz);
+        const int tab = f_main->pc_main->indexOf(f_main->tabSheet(PageId::zbpxz));
+        f_main->pc_main->setTabText(tab, special ? QStringLiteral("蓝号分析") : QStringLiteral("指标剖析"));
         f_main->setStatusText(name + QStringLiteral("的分析"));
     }
     f_zbpxz->OpenDissection(input);

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "app/page.h"
+
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -17,7 +19,7 @@ namespace qorvel {
 
 struct DissectionInput;
 
-class Tf_zbpx : public QWidget {
+class Tf_zbpx : public QWidget, public Page {
   public:
     explicit Tf_zbpx(QWidget* parent = nullptr);
 

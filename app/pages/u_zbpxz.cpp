@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <map>
 
 #include "app/app_state.h"
+#include "views/value_tally.h"
 
 namespace qorvel {
 
@@ -103,40 +103,19 @@ void Tf_zbpxz::fillValues() {
 // kMaxListedValues values lists every value of it (values outside it are counted together in a last row);
 // a wider range lists only the values that occurred.
 void Tf_zbpxz::fillCounts() {
-    struct Tally {
-        int count = 0;
-        int lastSeen = -1;
-    };
-    const int64_t low = input_.seriesMin;
-    const int64_t high = input_.seriesMax;
-    const bool everyValue = high >= low && high - low + 1 <= kMaxListedValues;
-    std::map<int64_t, Tally> tallies;
-    int outside = 0;
-    const int draws = static_cast<int>(input_.series.size());
-    for (int r = 0; r < draws; ++r) {
-        const int64_t v = input_.series[static_cast<std::size_t>(r)];
-        if (everyValue && (v < low || v > high)) {
-            ++outside;
-            continue;
-        }
-        Tally& t = tallies[v];
-        ++t.count;
-        t.lastSeen = r;
-    }
-    if (everyValue)
-        for (int64_t v = low; v <= high; ++v) tallies.try_emplace(v);
+    const ValueTallies tallies = tallyValues(input_.series, input_.seriesMin, input_.seriesMax, kMaxListedValues);
     sg_counts->clearContents();
-    sg_counts->setRowCount(static_cast<int>(tallies.size()) + (outside > 0 ? 1 : 0));
+    sg_counts->setRowCount(static_cast<int>(tallies.values.size()) + (tallies.outside > 0 ? 1 : 0));
     int row = 0;
-    for (const auto& [value, t] : tallies) {
-        setCell(sg_counts, row, 0, QString::number(value));
+    for (const ValueTally& t : tallies.values) {
+        setCell(sg_counts, row, 0, QString::number(t.value));
         setCell(sg_counts, row, 1, QString::number(t.count));
-        setCell(sg_counts, row, 2, QString::number(t.lastSeen < 0 ? draws : draws - 1 - t.lastSeen));
+        setCell(sg_counts, row, 2, QString::number(t.omission));
         ++row;
     }
-    if (outside > 0) {
+    if (tallies.outside > 0) {
         setCell(sg_counts, row, 0, QStringLiteral("范围外"));
-        setCell(sg_counts, row, 1, QString::number(outside));
+        setCell(sg_counts, row, 1, QString::number(tallies.outside));
     }
 }
 

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include "app/page.h"
+
 #include "core/views/dissection_input.h"
 
 class QLabel;
@@ -12,7 +14,7 @@ class QTableWidget;
 
 namespace qorvel {
 
-class Tf_zbpxz : public QWidget {
+class Tf_zbpxz : public QWidget, public Page {
   public:
     explicit Tf_zbpxz(QWidget* parent = nullptr);
 

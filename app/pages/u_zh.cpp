@@ -15,16 +15,18 @@
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QSplitter>
 #include <QThread>
+#include <QHeaderView>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <utility>
 
 #include "app/app_state.h"
+#include "draws/history_edit.h"
 #include "app/pages/zh/zh_blue_tab.h"
 #include "app/pages/zh/zh_dual_tab.h"
 #include "app/pages/zh/zh_zone_tab.h"
-#include "app/type_change.h"
 #include "app/pages/zh/zh_condition_row.h"
 #include "app/pages/zh/zh_custom_tab.h"
 #include "app/pages/zh/zh_operations.h"
@@ -43,8 +45,8 @@
 namespace qorvel {
 namespace {
 
-constexpr int kFirstUndrawnIssue = 9999998;  // issues from here on are not real draws
 constexpr int kProgressPollMs = 200;
+constexpr int kMinimumVisibleResultRows = 12;  // result rows the grid always shows
 constexpr int kMemoHeight = 44;
 const char* const kNotDrawnText = "未开奖期";
 const char* const kBlueCustomExportedMessage =
@@ -103,11 +105,18 @@ Tf_zh::Tf_zh(QWidget* parent)
 }
 
 Tf_zh::~Tf_zh() {
-    if (worker_) {
-        cancelRequested_ = true;
-        filter_->requestCancel();
-        worker_->wait();
-    }
+    if (!worker_) return;
+    cancelRequested_ = true;
+    filter_->requestCancel();
+    worker_->wait();
+}
+
+void Tf_zh::cancelRunAndWait() {
+    if (!worker_) return;
+    cancelRequested_ = true;
+    filter_->requestCancel();
+    worker_->wait();
+    finishRun();
 }
 
 QWidget* Tf_zh::buildMainTab() {
@@ -118,8 +127,18 @@ QWidget* Tf_zh::buildMainTab() {
     conditions->setObjectName("pc_zhcond");
     conditions->addTab(buildConditionTabs(), QStringLiteral("过滤条件"));
     conditions->addTab(buildSwitches(), QStringLiteral("其它条件"));
-    layout->addWidget(conditions, 3);
-    layout->addWidget(buildResults(), 2);
+    // The conditions and the result grid share the height; the grid keeps room for a dozen tickets.
+    auto* splitter = new QSplitter(Qt::Vertical, tab);
+    splitter->setObjectName("sp_zh");
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(conditions);
+    splitter->addWidget(buildResults());
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 1);
+    const int rowHeight = sg_zqresult->verticalHeader()->defaultSectionSize();
+    sg_zqresult->setMinimumHeight(sg_zqresult->horizontalHeader()->sizeHint().height() +
+                                  kMinimumVisibleResultRows * rowHeight + 2 * sg_zqresult->frameWidth());
+    layout->addWidget(splitter, 1);
     return tab;
 }
 
@@ -356,9 +375,11 @@ void Tf_zh::startRun(bool continued, bool afterFilter) {
     RunOutcome* out = outcome_.get();
     std::vector<std::filesystem::path> batch = std::exchange(batchFiles_, {});
     batchRun_ = !batch.empty();
-    worker_ = QThread::create([f, out, request, continued, batch] {
-        if (!batch.empty()) *out = f->runBatch(batch, request);
-        else *out = continued ? f->ContinueRun(request) : f->StartRun(request);
+    // The run works on its own copy of the history, taken here on the thread that owns it.
+    RunSnapshot snapshot = f->prepareRun();
+    worker_ = QThread::create([f, out, request, continued, batch, snapshot] {
+        if (!batch.empty()) *out = f->runBatch(batch, request, snapshot);
+        else *out = continued ? f->ContinueRun(request, snapshot) : f->StartRun(request, snapshot);
     });
     connect(worker_, &QThread::finished, this, [this] { finishRun(); });
     progressTimer_->start();
@@ -366,6 +387,7 @@ void Tf_zh::startRun(bool continued, bool afterFilter) {
 }
 
 void Tf_zh::finishRun() {
+    if (!worker_) return;  // already finished by cancelRunAndWait before the thread's signal arrived
     progressTimer_->stop();
     worker_->deleteLater();
     worker_ = nullptr;
@@ -426,7 +448,7 @@ void Tf_zh::fillIssueList() {
     const t_s_dm& store = workspace().MainStore;
     for (int r = 1; r <= store.Count(); ++r) {
         const int issue = store.Row(r).fields[0];
-        if (issue < kFirstUndrawnIssue) cb_glqh->addItem(QString::number(issue));
+        if (isRealDrawIssue(issue)) cb_glqh->addItem(QString::number(issue));
     }
     cb_glqh->addItem(QString::fromUtf8(kNotDrawnText));
     cb_glqh->setCurrentIndex(cb_glqh->count() - 1);
@@ -476,15 +498,13 @@ void Tf_zh::loadConditionsFrom(const std::filesystem::path& path) {
 }
 
 void Tf_zh::saveExitConditions(const std::filesystem::path& path) {
-    if (worker_) {
-        cancelRequested_ = true;
-        filter_->requestCancel();
-        worker_->wait();
-    }
+    cancelRunAndWait();
     saveConditionsTo(path);
 }
 
 void Tf_zh::rebuildForType() {
+    // A run of the previous type has nothing left to give the new one.
+    cancelRunAndWait();
     filter_->resetAll();
     refreshConditionControls();
     fillIssueList();
@@ -499,9 +519,22 @@ void Tf_zh::rebuildForType() {
     blueTab_->showResults();
     zoneTab_->refresh();
     zoneTab_->showResults();
-    dualTab_->showResults();
+    dualTab_->showNewSet();
+    // Nothing of the previous type's runs is left to report.
+    l_zh_status->clear();
     applyTypeTabs();
 }
+
+void Tf_zh::typeChanged(bool reloaded) {
+    const Workspace& ws = workspace();
+    if (reloaded) rebuildForType();
+    applyTabVisibility(specialTabVisibility(ws.currentType().SpecialCount, ws.SpecialLabel()));
+    setFilterTabCaptions(fromUtf8(ws.MainLabel()) + QStringLiteral("过滤"),
+                         fromUtf8(ws.SpecialLabel()) + QStringLiteral("过滤"));
+    refreshTypeParts();
+}
+
+void Tf_zh::historyChanged() { fillIssueList(); }
 
 QWidget* Tf_zh::specialTab(ZhSpecialTab tab) const {
     switch (tab) {

@@ -6,11 +6,15 @@
 
 #include <QString>
 #include <QWidget>
+
 #include <atomic>
 #include <filesystem>
 #include <memory>
 #include <random>
 #include <vector>
+
+#include "app/page.h"
+#include "types/special_tabs.h"
 
 class QTabWidget;
 class QPushButton;
@@ -40,18 +44,22 @@ class SpecialResultSet;
 class DualResultSet;
 struct SpecialConditionFiles;
 struct RunOutcome;
-struct SpecialTabVisibility;
 
 // The tabs of the page whose visibility follows the special-number count of the type.
 enum class ZhSpecialTab { SpecialFilter /*副区过滤*/, SingleSpecialFilter, DualZoneMatch /*双区匹配*/ };
 
-class Tf_zh : public QWidget {
+class Tf_zh : public QWidget, public Page {
   public:
     explicit Tf_zh(QWidget* parent = nullptr);
     ~Tf_zh() override;
 
     // Saves the current conditions to the given condition file (at shutdown, "exitset.zh").
     void saveExitConditions(const std::filesystem::path& path);
+    // A chosen type rebuilds the combination space and clears every result text; the special tabs and
+    // the tab captions follow the current slot after every use of the type dialog.
+    void typeChanged(bool reloaded) override;
+    // The reference-issue list follows the history.
+    void historyChanged() override;
     // Rebuilds the combination space for a newly chosen lottery type.
     void rebuildForType();
     // Refreshes the parts that depend on the type (after every use of the type dialog).
@@ -149,6 +157,8 @@ class Tf_zh : public QWidget {
     void setMode(bool random);
     void startRun(bool continued, bool afterFilter);
     void finishRun();
+    // Cancels a running filter, waits for its thread and finishes it (a type change, shutdown).
+    void cancelRunAndWait();
     void refreshNumberMemos();
     void fillIssueList();
     void gotoPage(int page);

@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "combos/result_file.h"
+#include "draws/forecast_row.h"
 
 namespace qorvel {
 
@@ -34,12 +35,6 @@ int64_t choose(int n, int k) {
     return r;
 }
 
-int rowOfIssue(const t_s_dm& store, int issue) {
-    for (int r = store.Count(); r >= 1; --r)
-        if (store.Row(r).fields[0] == issue) return r;
-    return 0;
-}
-
 void fillList(tseqlist& list, uint64_t mask) {
     list.clear();
     for (int v = 1; v < kNumberTableSize; ++v)
@@ -55,7 +50,7 @@ struct ComboFilter::StoreGuard {
     ~StoreGuard() { restore(); }
 
     bool cutAt(int issue) {
-        const int row = rowOfIssue(store, issue);
+        const int row = store.RowOfIssue(issue);
         if (row == 0) return false;
         for (int r = row; r <= store.Count(); ++r) backup.push_back(store.Row(r));
         store.SetCount(row - 1);
@@ -111,15 +106,11 @@ std::optional<std::string> ComboFilter::checkRangeBounds() const {
     return std::nullopt;
 }
 
-bool ComboFilter::forecastRowRemoved() {
-    t_s_dm& store = ws_.MainStore;
-    const int row = rowOfIssue(store, kForecastIssue);
-    if (row == 0) return false;
-    const int remembered = store.RecNo();
-    store.SetRecNo(row);
-    store.Delete(false);
-    store.SetRecNo(std::min(remembered, store.Count()));
-    return true;
+RunSnapshot ComboFilter::prepareRun() {
+    RunSnapshot snapshot;
+    snapshot.forecastRemoved = clearForecastRow(ws_.MainStore);
+    snapshot.ws = privateWorkspaceCopy(ws_);
+    return snapshot;
 }
 
 bool ComboFilter::reportProgress(int64_t done, int64_t total) {
@@ -168,9 +159,9 @@ private:
 
 }  // namespace
 
-bool ComboFilter::enumerate(CandidateChecker& checker, ResultSet& out, int& passCount) {
-    const int n = std::clamp(ws_.params.MainCount, 1, kMaxTicketNumbers);
-    const int top = std::min(ws_.params.MainTo, kMaxMainNumber);
+bool ComboFilter::enumerate(const TypeParams& params, CandidateChecker& checker, ResultSet& out, int& passCount) {
+    const int n = std::clamp(params.MainCount, 1, kMaxTicketNumbers);
+    const int top = std::min(params.MainTo, kMaxMainNumber);
     std::vector<int> candidates, preloaded;
     for (int x = 1; x <= top; ++x) {
         if (conditions.candidates[x]) candidates.push_back(x);
@@ -196,8 +187,9 @@ bool ComboFilter::enumerate(CandidateChecker& checker, ResultSet& out, int& pass
     });
 }
 
-bool ComboFilter::filterStored(CandidateChecker& checker, ResultSet& work, int& passCount) {
-    const int n = std::clamp(ws_.params.MainCount, 1, kMaxTicketNumbers);
+bool ComboFilter::filterStored(const TypeParams& params, CandidateChecker& checker, ResultSet& work,
+                               int& passCount) {
+    const int n = std::clamp(params.MainCount, 1, kMaxTicketNumbers);
     const int steps = work.count();
     int cursor = 1;
     std::array<int32_t, kMaxTicketNumbers> numbers{};
@@ -217,9 +209,9 @@ bool ComboFilter::filterStored(CandidateChecker& checker, ResultSet& work, int& 
     return true;
 }
 
-void ComboFilter::makeRandomTickets(int k, ResultSet& out) {
-    const int top = std::clamp(ws_.params.MainTo, 1, kMaxMainNumber);
-    const int n = std::clamp(ws_.params.MainCount, 1, std::min(top, kMaxTicketNumbers));
+void ComboFilter::makeRandomTickets(const TypeParams& params, int k, ResultSet& out) {
+    const int top = std::clamp(params.MainTo, 1, kMaxMainNumber);
+    const int n = std::clamp(params.MainCount, 1, std::min(top, kMaxTicketNumbers));
     std::uniform_int_distribution<int> position(1, top);
     std::vector<int32_t> list(static_cast<std::size_t>(top) + 1);
     for (int i = 0; i < k; ++i) {
@@ -240,10 +232,12 @@ void ComboFilter::shuffleAndCut(ResultSet& out, int k) {
     if (k < count) out.truncate(std::max(k, 0));
 }
 
-RunOutcome ComboFilter::execute(const RunRequest& request, ResultSet work, const RunBody& body) {
+RunOutcome ComboFilter::execute(const RunRequest& request, const RunSnapshot& snapshot, ResultSet work,
+                                const RunBody& body) {
     const bool hitsBefore = hitsShown;
     hitsShown = false;
-    if (forecastRowRemoved()) return refuse(kForecastRowMessage);
+    if (snapshot.forecastRemoved) return refuse(kForecastRowMessage);
+    Workspace& run = *snapshot.ws;
     continueEnabled = true;
     const auto start = Clock::now();
     if (auto message = checkRangeBounds()) return refuse(*message);
@@ -253,16 +247,16 @@ RunOutcome ComboFilter::execute(const RunRequest& request, ResultSet work, const
     int passCount = 0;
     bool completed = true;
     {
-        StoreGuard guard(ws_.MainStore);
+        StoreGuard guard(run.MainStore);
         if (request.referenceIssue && !guard.cutAt(*request.referenceIssue)) {
             progress_ = nullptr;
             return refuse(kReferenceIssueMissingMessage);
         }
-        CandidateChecker checker(ws_, conditions, evaluationPath);
-        // The cold/warm/hot lists follow the draw the candidates come after.
-        fillList(ws_.coldHotLists.mainCold, checker.context().coldMask);
-        fillList(ws_.coldHotLists.mainWarm, checker.context().warmMask);
-        fillList(ws_.coldHotLists.mainHot, checker.context().hotMask);
+        CandidateChecker checker(run, conditions, evaluationPath);
+        // The run's cold/warm/hot lists follow the draw the candidates come after.
+        fillList(run.coldHotLists.mainCold, checker.context().coldMask);
+        fillList(run.coldHotLists.mainWarm, checker.context().warmMask);
+        fillList(run.coldHotLists.mainHot, checker.context().hotMask);
         completed = body(checker, work, passCount);
     }
     progress_ = nullptr;
@@ -283,20 +277,22 @@ RunOutcome ComboFilter::execute(const RunRequest& request, ResultSet work, const
     outcome.count = results.count();
     if (request.saveUndoSnapshot) {
         undoRing.push();
-        outcome.message = SaveConditions(ws_.file(undoFileName(undoRing.current)));
+        outcome.message = qorvel::SaveConditions(run.file(undoFileName(undoRing.current)), conditions, recordImage,
+                                                 run.params.MainTo);
     }
     return outcome;
 }
 
-RunOutcome ComboFilter::StartRun(const RunRequest& request) {
-    RunOutcome outcome = execute(request, ResultSet{}, [&](CandidateChecker& checker, ResultSet& out, int& passCount) {
+RunOutcome ComboFilter::StartRun(const RunRequest& request, const RunSnapshot& snapshot) {
+    const TypeParams& params = snapshot.ws->params;
+    RunOutcome outcome = execute(request, snapshot, ResultSet{}, [&](CandidateChecker& checker, ResultSet& out, int& passCount) {
         const int k = request.randomCount.value_or(kDefaultRandomCount);
         if (request.randomMode && !request.randomAfterFilter) {
             reseed();
-            makeRandomTickets(k, out);
+            makeRandomTickets(params, k, out);
             return true;
         }
-        if (!enumerate(checker, out, passCount)) return false;
+        if (!enumerate(params, checker, out, passCount)) return false;
         if (request.randomMode) {
             reseed();
             shuffleAndCut(out, k);
@@ -310,23 +306,28 @@ RunOutcome ComboFilter::StartRun(const RunRequest& request) {
 }
 
 // The run works on a copy of the result set, so a cancelled run leaves the set untouched.
-RunOutcome ComboFilter::ContinueRun(const RunRequest& request) {
-    RunOutcome outcome = execute(request, results, [&](CandidateChecker& checker, ResultSet& work, int& passCount) {
-        return filterStored(checker, work, passCount);
+RunOutcome ComboFilter::ContinueRun(const RunRequest& request, const RunSnapshot& snapshot) {
+    const TypeParams& params = snapshot.ws->params;
+    RunOutcome outcome = execute(request, snapshot, results, [&](CandidateChecker& checker, ResultSet& work, int& passCount) {
+        return filterStored(params, checker, work, passCount);
     });
     if (outcome.status == RunStatus::Completed) outcome.statusText = resultStatusText();
     return outcome;
 }
 
-RunOutcome ComboFilter::runBatch(const std::vector<std::filesystem::path>& files, const RunRequest& request) {
+RunOutcome ComboFilter::runBatch(const std::vector<std::filesystem::path>& files, const RunRequest& request,
+                                 const RunSnapshot& snapshot) {
     RunOutcome outcome;
     bool first = true;
+    // Only the first run can meet the forecast row; the later ones see the history it left.
+    RunSnapshot later{snapshot.ws, false};
     for (const auto& file : files) {
         std::error_code ec;
         if (!std::filesystem::exists(file, ec)) continue;
-        const ConditionLoad load = LoadConditions(file);
+        const ConditionLoad load =
+            qorvel::LoadConditions(file, conditions, recordImage, snapshot.ws->params.MainTo);
         if (!load.found) return refuse(loadMessage(load, file));
-        outcome = first ? StartRun(request) : ContinueRun(request);
+        outcome = first ? StartRun(request, snapshot) : ContinueRun(request, later);
         if (outcome.status != RunStatus::Completed) return outcome;
         first = false;
     }

@@ -1,19 +1,21 @@
 // The engine of the combination-filtering page (超强组号): its conditions, the main result set, the undo
 // ring and the condition-file memory, and the runs over them — StartRun (a new run over every ticket),
 // ContinueRun (the current result set again), the random modes, the batch run and the fixed condition
-// files. One object lives as long as the page; it works on the workspace's MainStore.
+// files. One object lives as long as the page.
 //
-// Threading: a run may be started from a worker thread. While it runs it owns ws.MainStore (the candidate
-// row is appended to it and, with a reference issue, later draws are moved aside) and the result set, so
-// the page must not touch either until the run returns. requestCancel() may be called from any thread; a
-// cancelled run returns RunStatus::Cancelled and leaves the results, the undo ring and the draw store as
-// they were before it started.
+// Threading: a run works on a private copy of the workspace (RunSnapshot), taken by prepareRun on the
+// thread that owns the shared history. The candidate row, the reference-issue cut and the undo files use
+// that copy only, so the shared history and its cursor are never touched by a run and every page may read
+// and edit them meanwhile. While a run works it owns the conditions and the result set, so the page must
+// not touch those until it returns. requestCancel() may be called from any thread; a cancelled run returns
+// RunStatus::Cancelled and leaves the results and the undo ring as they were before it started.
 #pragma once
 
 #include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string>
@@ -74,6 +76,13 @@ struct RunOutcome {
     std::string statusText;   // the status bar text at the end of the run
 };
 
+// The private copy of the workspace one run (or one batch) works on. A forecast row found in the shared
+// history when the copy is taken is removed from it in memory, and the run refuses.
+struct RunSnapshot {
+    std::shared_ptr<Workspace> ws;
+    bool forecastRemoved = false;
+};
+
 class ComboFilter {
 public:
     explicit ComboFilter(Workspace& ws);
@@ -92,13 +101,23 @@ public:
     // Page creation: all conditions reset for the current type, empty results and undo ring.
     void resetAll();
 
-    RunOutcome StartRun(const RunRequest& request);
-    RunOutcome ContinueRun(const RunRequest& request);
+    // Must run on the thread that owns the shared workspace.
+    RunSnapshot prepareRun();
+    // The runs on a snapshot may work on any thread.
+    RunOutcome StartRun(const RunRequest& request, const RunSnapshot& snapshot);
+    RunOutcome ContinueRun(const RunRequest& request, const RunSnapshot& snapshot);
+    // Prepare and run at once, on the owner's thread.
+    RunOutcome StartRun(const RunRequest& request) { return StartRun(request, prepareRun()); }
+    RunOutcome ContinueRun(const RunRequest& request) { return ContinueRun(request, prepareRun()); }
     void requestCancel() { cancel_.store(true); }
 
     // "批量过滤": loads each existing file, runs it (new run first, continued runs after). Stops at a
     // refused or cancelled run; on success the message is "批量过滤完毕".
-    RunOutcome runBatch(const std::vector<std::filesystem::path>& files, const RunRequest& request);
+    RunOutcome runBatch(const std::vector<std::filesystem::path>& files, const RunRequest& request,
+                        const RunSnapshot& snapshot);
+    RunOutcome runBatch(const std::vector<std::filesystem::path>& files, const RunRequest& request) {
+        return runBatch(files, request, prepareRun());
+    }
 
     // Condition files of the page. The string results are the message to show, empty on success.
     std::string SaveConditions(const std::filesystem::path& path);
@@ -130,17 +149,16 @@ private:
     using RunBody = std::function<bool(CandidateChecker&, ResultSet&, int& passCount)>;
     // The steps every run shares around its body: refusals, the reference issue, the checker, timing,
     // cancellation and the undo snapshot. work starts as the run's result set.
-    RunOutcome execute(const RunRequest& request, ResultSet work, const RunBody& body);
+    RunOutcome execute(const RunRequest& request, const RunSnapshot& snapshot, ResultSet work,
+                       const RunBody& body);
     RunOutcome refuse(std::string message);
     std::optional<std::string> checkRangeBounds() const;
-    bool forecastRowRemoved();
-    void classifyAtLastDraw();
     bool reportProgress(int64_t done, int64_t total);
     void reseed();
 
-    bool enumerate(CandidateChecker& checker, ResultSet& out, int& passCount);
-    bool filterStored(CandidateChecker& checker, ResultSet& work, int& passCount);
-    void makeRandomTickets(int k, ResultSet& out);
+    bool enumerate(const TypeParams& params, CandidateChecker& checker, ResultSet& out, int& passCount);
+    bool filterStored(const TypeParams& params, CandidateChecker& checker, ResultSet& work, int& passCount);
+    void makeRandomTickets(const TypeParams& params, int k, ResultSet& out);
     void shuffleAndCut(ResultSet& out, int k);
 
     Workspace& ws_;

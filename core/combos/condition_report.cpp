@@ -230,9 +230,7 @@ std::vector<std::string> conditionReportLines(const ConditionSet& conditions, in
 MarkedReport markedReportLines(Workspace& ws, const ConditionSet& conditions, int issue, ReportFilter filter) {
     MarkedReport report;
     t_s_dm& store = ws.MainStore;
-    int row = 0;
-    for (int r = store.Count(); r >= 1 && row == 0; --r)
-        if (store.Row(r).fields[0] == issue) row = r;
+    const int row = store.RowOfIssue(issue);
     if (row == 0) {
         report.error = "期号" + std::to_string(issue) + "不存在";
         return report;

@@ -169,7 +169,7 @@ std::string saveDualResults(const std::filesystem::path& path, const DualResultS
                             int specialCount) {
     const int n = std::max(mainCount, 0), m = std::max(specialCount, 0);
     int k = 0;
-    return writeResultFile(withExtension(path.string(), ".txt"), n + m, [&](std::vector<int32_t>& row) {
+    return writeResultFile(path, n + m, [&](std::vector<int32_t>& row) {
         if (++k > dual.count()) return false;
         const DualTicket& t = dual.at(k);
         std::fill(row.begin(), row.end(), 0);

@@ -61,10 +61,12 @@ std::string writeResultFile(const std::filesystem::path& path, int perLine,
     });
 }
 
+std::filesystem::path resultFileName(const std::string& chosen) { return withExtension(chosen, ".txt"); }
+
 std::string saveMainResults(const std::filesystem::path& path, const ResultSet& results, int mainCount) {
     const int perLine = std::clamp(mainCount, 1, kCombinationBytes);
     int k = 0;
-    return writeResultFile(withExtension(path.string(), ".txt"), perLine, [&](std::vector<int32_t>& row) {
+    return writeResultFile(path, perLine, [&](std::vector<int32_t>& row) {
         if (++k > results.count()) return false;
         for (int i = 0; i < perLine; ++i) row[static_cast<std::size_t>(i)] = results.slot(k).bytes[i];
         return true;

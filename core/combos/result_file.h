@@ -31,7 +31,11 @@ std::string readResultFile(const std::filesystem::path& path, int perLine,
 std::string writeResultFile(const std::filesystem::path& path, int perLine,
                             const std::function<bool(std::vector<int32_t>&)>& nextRow);
 
-// The main result set to and from a file; the chosen name gets ".txt" when it lacks it on saving.
+// The file a name chosen in a save dialog stands for: ".txt" is appended when the name lacks it. The save
+// functions below write exactly the path they are given.
+std::filesystem::path resultFileName(const std::string& chosen);
+
+// The main result set to and from a file.
 std::string saveMainResults(const std::filesystem::path& path, const ResultSet& results, int mainCount);
 std::string loadMainResults(const std::filesystem::path& path, int mainCount, ResultSet& results);
 

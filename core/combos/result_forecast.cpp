@@ -14,8 +14,9 @@ namespace {
 // The original of each number through one mapping row (the number itself without a transformation).
 class BackMapping {
 public:
-    BackMapping(const Workspace& ws, const DataTransform& transform)
-        : ws_(ws), active_(transform.level(ws) >= 1), row_(active_ ? lastRealDrawRow(ws.MainStore) : 0) {}
+    BackMapping(const Workspace& ws, bool active)
+        : ws_(ws), active_(active), row_(active_ ? lastRealDrawRow(ws.MainStore) : 0) {}
+    BackMapping(const Workspace& ws, const DataTransform& transform) : BackMapping(ws, transform.level(ws) >= 1) {}
     int32_t operator()(int32_t x) const {
         return active_ ? originalNumber(ws_.TransformStore, row_, x, ws_.params) : x;
     }
@@ -49,14 +50,25 @@ std::string addDualResultToForecast(t_s_dm& store, const TypeParams& params, con
     return {};
 }
 
-void restoreOriginalResults(const Workspace& ws, const DataTransform& transform, ResultSet& results) {
-    const BackMapping back(ws, transform);
+namespace {
+
+void restoreThrough(const BackMapping& back, const Workspace& ws, ResultSet& results) {
     const int n = std::clamp(ws.params.MainCount, 0, kCombinationBytes);
     for (int k = 1; k <= results.count(); ++k) {
         auto& bytes = results.slot(k).bytes;
         for (int i = 0; i < n; ++i) bytes[static_cast<std::size_t>(i)] = static_cast<uint8_t>(back(bytes[static_cast<std::size_t>(i)]));
         std::sort(bytes.begin(), bytes.begin() + n);
     }
+}
+
+}  // namespace
+
+void restoreOriginalResults(const Workspace& ws, const DataTransform& transform, ResultSet& results) {
+    restoreThrough(BackMapping(ws, transform), ws, results);
+}
+
+void restoreOriginalResults(const Workspace& ws, ResultSet& results) {
+    restoreThrough(BackMapping(ws, ws.dataTransformed), ws, results);
 }
 
 void restoreOriginalDualResults(const Workspace& ws, const DataTransform& transform, DualResultSet& results) {

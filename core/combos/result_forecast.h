@@ -32,5 +32,7 @@ std::string addDualResultToForecast(t_s_dm& store, const TypeParams& params, con
 // main ticket and the special numbers of a dual ticket are kept.
 void restoreOriginalResults(const Workspace& ws, const DataTransform& transform, ResultSet& results);
 void restoreOriginalDualResults(const Workspace& ws, const DataTransform& transform, DualResultSet& results);
+// The same through the workspace's own mapping, active while its data are transformed.
+void restoreOriginalResults(const Workspace& ws, ResultSet& results);
 
 }  // namespace qorvel

@@ -10,6 +10,7 @@
 namespace qorvel {
 namespace {
 
+constexpr int kSixOf33Levels = 6;  // 一等奖 .. 六等奖
 constexpr int kGroupStride = 3;       // two digits and one space
 constexpr int kPrintLabelColumns = 12;
 constexpr const char* kPrintHeader =
@@ -111,6 +112,27 @@ int dualPrizeLevel(int i, int j) {
     return 0;
 }
 
+DualPrizeTable dualPrizeTableFor(const TypeParams& p) {
+    const bool sixOf33 = p.MainCount == 6 && p.MainFrom == 1 && p.MainTo == 33;
+    const bool oneOf16 = p.SpecialCount == 1 && p.SpecialFrom == 1 && p.SpecialTo == 16;
+    return sixOf33 && oneOf16 ? DualPrizeTable::SixOf33PlusOne : DualPrizeTable::FivePlusTwo;
+}
+
+int dualPrizeLevelCount(DualPrizeTable table) {
+    return table == DualPrizeTable::SixOf33PlusOne ? kSixOf33Levels : kDualPrizeLevels - 1;
+}
+
+int dualPrizeLevel(DualPrizeTable table, int i, int j) {
+    if (table == DualPrizeTable::FivePlusTwo) return dualPrizeLevel(i, j);
+    const bool special = j >= 1;
+    if (i == 6) return special ? 1 : 2;
+    if (i == 5) return special ? 3 : 4;
+    if (i == 4) return special ? 4 : 5;
+    if (i == 3 && special) return 5;
+    if (i <= 2 && special) return 6;
+    return 0;
+}
+
 std::string dualLevelText(int level) {
     static const char* const kTexts[kDualPrizeLevels] = {"未中奖", "一等奖", "二等奖", "三等奖", "四等奖",
                                                          "五等奖", "六等奖", "七等奖", "八等奖"};
@@ -120,18 +142,26 @@ std::string dualLevelText(int level) {
 std::array<int, kDualPrizeLevels> dualPrizeCheck(std::vector<DualTicket>& tickets,
                                                  const std::vector<int32_t>& winMain,
                                                  const std::vector<int32_t>& winSpecial) {
+    return dualPrizeCheck(DualPrizeTable::FivePlusTwo, tickets, winMain, winSpecial);
+}
+
+std::array<int, kDualPrizeLevels> dualPrizeCheck(DualPrizeTable table, std::vector<DualTicket>& tickets,
+                                                 const std::vector<int32_t>& winMain,
+                                                 const std::vector<int32_t>& winSpecial) {
     auto among = [](const std::vector<int32_t>& mine, const std::vector<int32_t>& win) {
         int n = 0;
         for (int32_t v : mine) n += std::count(win.begin(), win.end(), v) > 0 ? 1 : 0;
         return n;
     };
-    // The level table is written for five main numbers. A game with more counts its main hits from the
+    // The general table is written for five main numbers. A game with more counts its main hits from the
     // top, so that every main number matched still reaches the first rows (six of six ranks as five).
-    const int surplus = std::max(0, static_cast<int>(winMain.size()) - kDualTableMainCount);
+    const int surplus = table == DualPrizeTable::FivePlusTwo
+                            ? std::max(0, static_cast<int>(winMain.size()) - kDualTableMainCount)
+                            : 0;
     std::array<int, kDualPrizeLevels> perLevel{};
     for (auto& t : tickets) {
         const int mainHits = std::max(0, among(t.main, winMain) - surplus);
-        t.level = dualPrizeLevel(mainHits, among(t.special, winSpecial));
+        t.level = dualPrizeLevel(table, mainHits, among(t.special, winSpecial));
         ++perLevel[static_cast<std::size_t>(t.level)];
     }
     // Level 0 sorts last.
@@ -143,9 +173,9 @@ std::array<int, kDualPrizeLevels> dualPrizeCheck(std::vector<DualTicket>& ticket
     return perLevel;
 }
 
-std::string dualPrizeSummary(const std::array<int, kDualPrizeLevels>& n) {
+std::string dualPrizeSummary(const std::array<int, kDualPrizeLevels>& n, DualPrizeTable table) {
     std::string text;
-    for (int level = 1; level < kDualPrizeLevels; ++level)
+    for (int level = 1; level <= dualPrizeLevelCount(table); ++level)
         text += dualLevelText(level) + ":" + std::to_string(n[static_cast<std::size_t>(level)]) + "个;";
     return text + dualLevelText(0) + ":" + std::to_string(n[0]) + "个";
 }

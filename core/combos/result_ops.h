@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "combos/result_set.h"
+#include "types/lottery_type.h"
 
 namespace qorvel {
 
@@ -41,19 +42,32 @@ struct DualTicket {
     int level = 0;
 };
 
+// The level tables of the dual prize check: the general five-plus-two table, and the table of the game
+// of six main numbers from 1..33 with one special number from 1..16.
+enum class DualPrizeTable { FivePlusTwo, SixOf33PlusOne };
+DualPrizeTable dualPrizeTableFor(const TypeParams& params);
+// The levels a table pays: eight and six.
+int dualPrizeLevelCount(DualPrizeTable table);
+
 // The level for i main hits and j special hits (first match of the level table), 0 = no prize.
 int dualPrizeLevel(int mainHits, int specialHits);
+int dualPrizeLevel(DualPrizeTable table, int mainHits, int specialHits);
 // "一等奖" .. "八等奖", "未中奖".
 std::string dualLevelText(int level);
 
 // Sets every ticket's level against the winning numbers and sorts the tickets by level (1 first, no
-// prize last), keeping the order within a level. With more than five winning main numbers the main hits
-// count from the top: each number beyond five that was not matched costs one hit. Returns the tickets per level (index = level).
+// prize last), keeping the order within a level. On the five-plus-two table, more than five winning main
+// numbers count their hits from the top: each number beyond five that was not matched costs one hit.
+// Returns the tickets per level (index = level).
+std::array<int, kDualPrizeLevels> dualPrizeCheck(DualPrizeTable table, std::vector<DualTicket>& tickets,
+                                                 const std::vector<int32_t>& winMain,
+                                                 const std::vector<int32_t>& winSpecial);
 std::array<int, kDualPrizeLevels> dualPrizeCheck(std::vector<DualTicket>& tickets,
                                                  const std::vector<int32_t>& winMain,
                                                  const std::vector<int32_t>& winSpecial);
 // "一等奖:n1个;二等奖:n2个;...;未中奖:n0个".
-std::string dualPrizeSummary(const std::array<int, kDualPrizeLevels>& perLevel);
+std::string dualPrizeSummary(const std::array<int, kDualPrizeLevels>& perLevel,
+                             DualPrizeTable table = DualPrizeTable::FivePlusTwo);
 
 // The lines of a print file: "第k条" padded to twelve columns, then six spaces and the two-digit number
 // for each number of the row. withHeader adds the column header line first.

@@ -4,6 +4,7 @@
 
 #include "combos/combo_filter.h"
 #include "combos/result_file.h"
+#include "draws/forecast_row.h"
 #include "engine/formula.h"
 #include "engine/indicators.h"
 #include "text/number_text.h"
@@ -16,19 +17,6 @@ const char* const kSelectRowToDeleteMessage = "请先在上边的列表中选择
 const char* const kSelectRowToModifyMessage = "请先在上边的列表中选择一组需要修改的号码";
 
 namespace {
-
-// Removes the forecast row when there is one; the cursor stays on its draw (or the new last one).
-bool forecastRowCleared(t_s_dm& store) {
-    for (int r = store.Count(); r >= 1; --r) {
-        if (store.Row(r).fields[0] != kForecastIssue) continue;
-        const int remembered = store.RecNo();
-        store.SetRecNo(r);
-        store.Delete(false);
-        store.SetRecNo(std::min(remembered, store.Count()));
-        return true;
-    }
-    return false;
-}
 
 // One temporary last row of the draw store with the cursor on it. On destruction the count, the spare
 // slot behind the history and the cursor are as they were.
@@ -227,7 +215,7 @@ std::string SpecialResultSet::replace(int k, const std::vector<int32_t>& numbers
 SpecialRunOutcome StartBlueFilter(Workspace& ws, const BlueConditionSet& conditions, SpecialResultSet& results) {
     SpecialRunOutcome outcome;
     t_s_dm& store = ws.MainStore;
-    if (forecastRowCleared(store)) {
+    if (clearForecastRow(store)) {
         outcome = {true, kBlueForecastRowMessage, results.count()};
         return outcome;
     }
@@ -260,7 +248,7 @@ SpecialRunOutcome StartBlueFilter(Workspace& ws, const BlueConditionSet& conditi
 SpecialRunOutcome StartSpecialFilter(Workspace& ws, const ZoneConditionSet& conditions, SpecialResultSet& results) {
     SpecialRunOutcome outcome;
     t_s_dm& store = ws.MainStore;
-    if (forecastRowCleared(store)) {
+    if (clearForecastRow(store)) {
         outcome = {true, kForecastRowMessage, results.count()};
         return outcome;
     }
@@ -316,7 +304,7 @@ SpecialResultGrid specialResultGrid(const SpecialResultSet& results, int special
 std::string saveSpecialResults(const std::filesystem::path& path, const SpecialResultSet& results, int m) {
     const int perLine = std::clamp(m, 1, kMaxSpecialGroupNumbers);
     int k = 0;
-    return writeResultFile(withExtension(path.string(), ".txt"), perLine, [&](std::vector<int32_t>& row) {
+    return writeResultFile(path, perLine, [&](std::vector<int32_t>& row) {
         if (++k > results.count()) return false;
         row = results.numbers(k, perLine);
         return true;

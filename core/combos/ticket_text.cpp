@@ -8,7 +8,7 @@
 
 namespace qorvel {
 
-const char* const kDuplicateNumberMessage = "同一组号中的号码不能重复";
+const char* const kDuplicateNumberMessage = kRepeatedNumbersMessage;
 
 int ticketZoneCount(const Workspace& ws, TicketZone zone) {
     // A special group holds at most the numbers the special result set keeps.

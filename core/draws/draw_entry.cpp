@@ -44,7 +44,7 @@ ParsedDraw parseEditors(const Workspace& ws, const DrawEditorTexts& texts) {
     result.fields[0] = *issueNumber;
     for (int i = 0; i < p.MainCount; ++i) result.fields[1 + i] = mains.numbers[i];
     for (int i = 0; i < specials; ++i) result.fields[1 + p.MainCount + i] = specialNumbers.numbers[i];
-    if (auto fault = findRangeFault(p, result.fields)) result.message = rangeFaultMessage(ws, *fault);
+    result.message = drawNumbersFault(ws, result.fields);
     return result;
 }
 
@@ -100,6 +100,10 @@ EntryOutcome addDrawFromEditors(Workspace& ws, const DrawEditorTexts& texts) {
     ParsedDraw draw = parseEditors(ws, texts);
     if (!draw.message.empty()) {
         outcome.message = draw.message;
+        return outcome;
+    }
+    if (!isRealDrawIssue(draw.fields[0])) {
+        outcome.message = kReservedIssueMessage;
         return outcome;
     }
     t_s_dm& store = ws.MainStore;

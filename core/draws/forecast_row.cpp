@@ -19,9 +19,7 @@ std::vector<int> selectedNumbers(const SelectionFlags& selection) {
 
 void writeForecastFields(t_s_dm& store, int mainCount, const std::vector<int32_t>& mains,
                          const std::vector<int32_t>& specials) {
-    int row = 0;
-    for (int r = store.Count(); r >= 1 && row == 0; --r)
-        if (store.Row(r).fields[0] == kForecastIssue) row = r;
+    int row = store.RowOfIssue(kForecastIssue);
     const int cursor = store.RecNo();
     if (row == 0) {
         row = store.Count() + 1;
@@ -45,7 +43,7 @@ std::string writeForecastRow(t_s_dm& store, const TypeParams& params, const std:
     return {};
 }
 
-bool clearForecastRow(t_s_dm& store) {
+bool clearForecastRow(t_s_dm& store, bool save) {
     const int cursor = store.RecNo();
     const bool onDraw = cursor >= 1 && cursor <= store.Count();
     const int32_t issue = onDraw ? store.Row(cursor).fields[0] : 0;
@@ -53,7 +51,7 @@ bool clearForecastRow(t_s_dm& store) {
         if (onDraw) store.SetRecNo(cursor);
         return false;
     }
-    store.Delete(false);
+    store.Delete(save);
     if (issue == 0 || issue == kForecastIssue || !store.GotoIssue(issue)) store.Last();
     return true;
 }

@@ -35,7 +35,8 @@ void writeForecastFields(t_s_dm& store, int mainCount, const std::vector<int32_t
 // fields. Returns the message to show, empty on success; a wrong count of numbers changes nothing.
 std::string writeForecastRow(t_s_dm& store, const TypeParams& params, const std::vector<int>& mains);
 
-// Deletes the forecast row from memory; false when there is none.
-bool clearForecastRow(t_s_dm& store);
+// Deletes the forecast row, from memory only or, with save, from the draw file too; false when there is
+// none.
+bool clearForecastRow(t_s_dm& store, bool save = false);
 
 }  // namespace qorvel

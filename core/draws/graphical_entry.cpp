@@ -77,6 +77,10 @@ EntryOutcome GraphicalEntry::add(Workspace& ws, std::string_view issueText) cons
         outcome.message = notWholeNumberMessage(issue);
         return outcome;
     }
+    if (!isRealDrawIssue(*issueNumber)) {
+        outcome.message = kReservedIssueMessage;
+        return outcome;
+    }
     t_s_dm& store = ws.MainStore;
     if (store.GotoIssue(*issueNumber)) {
         outcome.message = kDuplicateIssueMessage;

@@ -29,6 +29,22 @@ std::string rangeFaultMessage(const Workspace& ws, const RangeFault& fault) {
     return label + "必须在" + std::to_string(fault.from) + "到" + std::to_string(fault.to) + "之间";
 }
 
+bool hasRepeatedMainNumber(const TypeParams& params, const DrawFields& draw) {
+    const int mains = std::min(params.MainCount, kDrawFields - 1);
+    for (int i = 1; i <= mains; ++i)
+        for (int j = i + 1; j <= mains; ++j)
+            if (draw[i] == draw[j]) return true;
+    return false;
+}
+
+bool isRealDrawIssue(int issue) { return issue > 0 && issue < kCandidateIssue; }
+
+std::string drawNumbersFault(const Workspace& ws, const DrawFields& draw, int specials) {
+    if (auto fault = findRangeFault(ws.params, draw, specials)) return rangeFaultMessage(ws, *fault);
+    if (hasRepeatedMainNumber(ws.params, draw)) return kRepeatedNumbersMessage;
+    return {};
+}
+
 int lastRealDrawRow(const t_s_dm& store) {
     int r = store.Count();
     while (r >= 1 && (store.Row(r).fields[0] == kForecastIssue || store.Row(r).fields[0] == kCandidateIssue)) --r;

@@ -34,6 +34,17 @@ std::optional<RangeFault> findRangeFault(const TypeParams& params, const DrawFie
 // "红号必须在1到33之间" for a fault in the main zone, with the special label for the special zone.
 std::string rangeFaultMessage(const Workspace& ws, const RangeFault& fault);
 
+inline constexpr const char* kRepeatedNumbersMessage = "同一组号中的号码不能重复";
+inline constexpr const char* kReservedIssueMessage = "期号必须在1到9999997之间";
+
+// A main number of the draw that stands twice.
+bool hasRepeatedMainNumber(const TypeParams& params, const DrawFields& draw);
+// True for the issue of a real draw: positive and below the candidate and forecast rows' issues.
+bool isRealDrawIssue(int issue);
+// The message for a draw that must not enter the history (a number outside its range, then a repeated
+// main number), empty when it may. `specials` as for findRangeFault.
+std::string drawNumbersFault(const Workspace& ws, const DrawFields& draw, int specials = -1);
+
 // The last row that is a real draw (neither the forecast nor the candidate row); 0 when there is none.
 int lastRealDrawRow(const t_s_dm& store);
 

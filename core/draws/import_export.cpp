@@ -93,6 +93,10 @@ ImportParse readImportDraws(std::string_view gbkBytes, const Workspace& ws) {
             return result;
         }
         if (*issue == 0) break;
+        if (!isRealDrawIssue(*issue)) {
+            result.error = lineError(issueLine, kReservedIssueMessage);
+            return result;
+        }
         DrawFields draw{};
         draw[0] = *issue;
         for (int i = 1; i <= p.MainCount; ++i) {
@@ -118,8 +122,8 @@ ImportParse readImportDraws(std::string_view gbkBytes, const Workspace& ws) {
         if (read == 0) draw[p.MainCount + 1] = 1;
         const int lastLine = reader.line();
         reader.skipRestOfLine();
-        if (auto fault = findRangeFault(p, draw, read)) {
-            result.error = lineError(lastLine, rangeFaultMessage(ws, *fault));
+        if (const std::string fault = drawNumbersFault(ws, draw, read); !fault.empty()) {
+            result.error = lineError(lastLine, fault);
             return result;
         }
         result.draws.push_back(draw);

@@ -87,7 +87,7 @@ std::optional<DrawFields> DrawLineIndex::draw(int n, const TypeParams& params) c
     if (line.size() < kIssueLength + static_cast<std::size_t>(numbers * kNumberDigits)) return std::nullopt;
     DrawFields draw{};
     auto issue = digitsValue(line.substr(0, kIssueLength));
-    if (!issue || *issue == 0 || *issue == kForecastIssue || *issue == kCandidateIssue) return std::nullopt;
+    if (!issue || !isRealDrawIssue(*issue)) return std::nullopt;
     draw[0] = *issue;
     for (int i = 1; i <= numbers && i < kDrawFields; ++i) {
         auto value = digitsValue(line.substr(kIssueLength + static_cast<std::size_t>((i - 1) * kNumberDigits),
@@ -95,7 +95,7 @@ std::optional<DrawFields> DrawLineIndex::draw(int n, const TypeParams& params) c
         if (!value) return std::nullopt;
         draw[i] = *value;
     }
-    if (findRangeFault(params, draw)) return std::nullopt;
+    if (findRangeFault(params, draw) || hasRepeatedMainNumber(params, draw)) return std::nullopt;
     return draw;
 }
 

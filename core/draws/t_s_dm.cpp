@@ -185,6 +185,12 @@ bool t_s_dm::GotoIssue(int issue) {
     return GotoKey();
 }
 
+int t_s_dm::RowOfIssue(int issue) const {
+    for (int r = count_; r >= 1; --r)
+        if (rows_[r].fields[0] == issue) return r;
+    return 0;
+}
+
 void t_s_dm::Append() {
     SetCount(count_ + 1);
     current_ = count_;
@@ -218,10 +224,11 @@ std::string t_s_dm::fileBytes() const {
 }
 
 bool t_s_dm::SortAndSave() {
-    // A stable sort orders exactly as the specified early-exit bubble sort: equal issues keep their order.
+    // A stable sort orders exactly as an early-exit bubble sort would: equal issues keep their order.
     std::stable_sort(rows_.begin() + 1, rows_.begin() + count_ + 1,
                      [](const DrawRecord& a, const DrawRecord& b) { return a.fields[0] < b.fields[0]; });
-    lastError_ = writeFileAtomically(fileName_, fileBytes());
+    // A store without a file name (a private working copy) keeps its rows in memory only.
+    lastError_ = fileName_.empty() ? std::string{} : writeFileAtomically(fileName_, fileBytes());
     mode_ = BrowseMode;
     return lastError_.empty();
 }

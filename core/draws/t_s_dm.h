@@ -79,6 +79,9 @@ public:
 
     // Moves to the row with this issue (key search on field 0); false and no move when absent.
     bool GotoIssue(int issue);
+    // The row holding this issue, searched from the last row without moving the cursor or changing the
+    // mode (the forecast and candidate rows sit at the end); 0 when absent.
+    int RowOfIssue(int issue) const;
 
     // Text of the last failed file operation, empty after a success.
     const std::string& lastError() const { return lastError_; }

@@ -54,6 +54,10 @@ DissectionSeries computeDissectionSeries(Workspace& ws, std::string_view express
     return out;
 }
 
+DissectionRange widenedRange(int32_t low, int32_t high, int mainCount) {
+    return DissectionRange{low, low == high ? low + mainCount - 1 : high};
+}
+
 std::optional<DissectionRange> dissectionRange(const DissectionSeries& series, std::string_view fromText,
                                                std::string_view toText, int mainCount) {
     std::string_view from = trimBlanks(fromText);
@@ -62,11 +66,9 @@ std::optional<DissectionRange> dissectionRange(const DissectionSeries& series, s
         auto low = parseWholeNumber(from);
         auto high = parseWholeNumber(to);
         if (!low || !high) return std::nullopt;
-        return DissectionRange{*low, *high};
+        return widenedRange(*low, *high, mainCount);
     }
-    DissectionRange range{series.lowest, series.highest};
-    if (range.low == range.high) range.high = range.low + mainCount - 1;
-    return range;
+    return widenedRange(series.lowest, series.highest, mainCount);
 }
 
 }  // namespace qorvel

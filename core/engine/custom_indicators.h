@@ -59,9 +59,12 @@ struct DissectionRange {
     int32_t high = 0;
 };
 
+// A range of one value is widened to low + mainCount - 1, so the views always lay out at least two.
+DissectionRange widenedRange(int32_t low, int32_t high, int mainCount);
+
 // The range to show. fromText/toText are the optional range fields: when both are non-blank they give
-// the range (nothing when either is not a whole number); otherwise the computed extremes, widened to
-// low + mainCount - 1 when they are equal.
+// the range (nothing when either is not a whole number); otherwise the computed extremes. Either way a
+// range of one value is widened.
 std::optional<DissectionRange> dissectionRange(const DissectionSeries& series, std::string_view fromText,
                                                std::string_view toText, int mainCount);
 

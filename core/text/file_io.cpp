@@ -7,13 +7,30 @@
 #include "text/gbk.h"
 
 namespace qorvel {
+namespace {
+
+constexpr std::size_t kReadChunkBytes = 1 << 16;
+
+}  // namespace
+
 
 std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return bytes;
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return std::nullopt;
+    // The stream reports read errors through its state; the catch covers a library that throws instead,
+    // so no reader of a data file can end the program on a bad disk or a strange path.
+    try {
+        std::ifstream in(path, std::ios::binary);
+        if (!in) return std::nullopt;
+        std::string bytes;
+        std::vector<char> buffer(kReadChunkBytes);
+        while (in.read(buffer.data(), static_cast<std::streamsize>(buffer.size())) || in.gcount() > 0)
+            bytes.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
+        if (in.bad()) return std::nullopt;
+        return bytes;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
 }
 
 std::string writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {

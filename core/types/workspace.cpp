@@ -47,4 +47,14 @@ void Workspace::captureLatestDraw() {
     for (int f = 1; f <= 7; ++f) LatestDraw[f - 1] = static_cast<uint8_t>(MainStore.GetField(f));
 }
 
+std::shared_ptr<Workspace> privateWorkspaceCopy(const Workspace& ws) {
+    auto copy = std::make_shared<Workspace>(ws);
+    copy->ComboStore = t_s_dm{};
+    copy->TransformStore = t_s_dm{};
+    copy->ChartStore = t_s_dm{};
+    copy->MainStore.SetFileName({});
+    copy->MainStore.setMessageHandler(nullptr);
+    return copy;
+}
+
 }  // namespace qorvel

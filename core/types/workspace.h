@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -73,5 +74,10 @@ struct Workspace {
     // Copies fields 1..7 of the last draw into LatestDraw (the cursor moves to the last draw).
     void captureLatestDraw();
 };
+
+// A private copy for work on another thread: the history, the current type and the tables as they are
+// now. Its stores have no file name and no message handler, so nothing done to the copy can reach the
+// user's draw file or a window.
+std::shared_ptr<Workspace> privateWorkspaceCopy(const Workspace& ws);
 
 }  // namespace qorvel

@@ -199,7 +199,7 @@ void SettingsTest::settingsPageShowsBothListings() {
         QVERIFY(saveLotteryTypes(home.file("database/cps.typ").toStdString(), table).empty());
     });
     mainAction("n_set")->trigger();
-    QCOMPARE(f_main->pc_main->currentWidget(), f_main->ts_set);
+    QCOMPARE(f_main->pc_main->currentWidget(), f_main->tabSheet(PageId::set));
     QVERIFY(f_set->isVisible());
     QCOMPARE(f_set->pc_set->tabText(0), QStringLiteral("分区说明"));
     QCOMPARE(f_set->pc_set->tabText(1), QStringLiteral("形态取值说明"));

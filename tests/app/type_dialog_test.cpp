@@ -78,8 +78,6 @@ class TypeDialogTest : public QObject {
     void invalidNumbersAreRefused();
     void startTypeBoxMarksEveryRecord();
     void typeChangeReloadsHistoryAndFormulaSets();
-    void specialTabsFollowTheSpecialCount_data();
-    void specialTabsFollowTheSpecialCount();
 };
 
 void TypeDialogTest::dialogShowsSevenSlotsAndItsEditors() {
@@ -108,7 +106,7 @@ void TypeDialogTest::dialogShowsSevenSlotsAndItsEditors() {
         QStringList texts;
         for (QLabel* label : d->findChildren<QLabel*>()) texts << label->text();
         for (const char* text :
-             {"彩种命名:", "开奖主号个数：5个", "彩种范围设置:（支持49以下的取值）", "<=主号取值范围<="})
+             {"彩种命名:", "开奖主号个数：6个", "彩种范围设置:（支持49以下的取值）", "<=主号取值范围<="})
             QVERIFY2(texts.contains(QString::fromUtf8(text)), text);
         QCOMPARE(d->Button1->text(), QStringLiteral("确定修改"));
         QCOMPARE(d->b_ok->text(), QStringLiteral("确定"));
@@ -120,6 +118,8 @@ void TypeDialogTest::dialogShowsSevenSlotsAndItsEditors() {
         QCOMPARE(d->combo_zh_to->currentText(), QString("35"));
         QCOMPARE(d->combo_fhgs->currentText(), QString("2"));
         QCOMPARE(d->combo_ltorsz->currentText(), QStringLiteral("数字型"));
+        // The static count text follows the selected slot (five main numbers here).
+        QCOMPARE(d->l_zhgs->text(), QStringLiteral("开奖主号个数：5个"));
         QVERIFY(d->cb_hasspec->isChecked());
         QVERIFY(d->combo_spec_to->isEnabled());
         d->Button3->click();
@@ -316,39 +316,6 @@ void TypeDialogTest::typeChangeReloadsHistoryAndFormulaSets() {
     QCOMPARE(fromUtf8(sets[3].formula(1, 2)), QString("[-3]z_hw"));
     QCOMPARE(fromUtf8(sets[3].formula(1, 3)), QString("[-1]z_hw"));
     QCOMPARE(fileBytes(program.home.file("save/hmtd1.txt")), QByteArray("[-2]z_hw\r\n[-3]z_hw\r\n"));
-}
-
-void TypeDialogTest::specialTabsFollowTheSpecialCount_data() {
-    QTest::addColumn<int>("specialCount");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>(
-        "expected");  // 副区过滤, single filter, 双区匹配, 副区定胆, 副区杀号: 1 shown, 0 hidden, - unchanged
-    QTest::newRow("two specials") << 2 << "副号"
-                                  << "10111";
-    QTest::newRow("two specials called 特别号") << 2 << "特别号"
-                                                << "10011";
-    QTest::newRow("one special") << 1 << "蓝号"
-                                 << "01101";
-    QTest::newRow("one special called 特别号") << 1 << "特别号"
-                                               << "01001";
-    QTest::newRow("none") << 0 << "特别号"
-                          << "00000";
-    QTest::newRow("other counts change nothing") << 3 << "蓝号"
-                                                 << "-----";
-    QTest::newRow("other count called 特别号") << 3 << "特别号"
-                                               << "--0--";
-}
-
-void TypeDialogTest::specialTabsFollowTheSpecialCount() {
-    QFETCH(int, specialCount);
-    QFETCH(QString, label);
-    QFETCH(QString, expected);
-    const SpecialTabVisibility tabs = specialTabVisibility(specialCount, label.toStdString());
-    const std::optional<bool> values[] = {tabs.specialFilter, tabs.singleSpecialFilter, tabs.dualZoneMatch,
-                                          tabs.specialBanker, tabs.specialKill};
-    QString seen;
-    for (const auto& v : values) seen += v ? (*v ? '1' : '0') : '-';
-    QCOMPARE(seen, expected);
 }
 
 QTEST_MAIN(TypeDialogTest)

@@ -130,7 +130,7 @@ void clickItem(QListWidget* list, int row, bool twice = false) {
 }
 
 QString zbpxzTabCaption() {
-    return f_main->pc_main->tabText(f_main->pc_main->indexOf(f_main->ts_zbpxz));
+    return f_main->pc_main->tabText(f_main->pc_main->indexOf(f_main->tabSheet(PageId::zbpxz)));
 }
 
 void setRange(const QString& from, const QString& to) {
@@ -461,7 +461,7 @@ void ZbpxTest::handOverNamesTheTabAndStatusLines() {
 
     QVERIFY(program.platform.messages.texts().isEmpty());
     QCOMPARE(zbpxzTabCaption(), tabCaption);
-    QCOMPARE(f_main->pc_main->currentWidget(), f_main->ts_zbpxz);
+    QCOMPARE(f_main->pc_main->currentWidget(), f_main->tabSheet(PageId::zbpxz));
     QCOMPARE(visibleTabs().last(), QString("ts_zbpxz"));
     QCOMPARE(f_main->OpenPageCount(), openBefore + 1);
     QCOMPARE(f_main->statusText(), name + QStringLiteral("的分析"));
@@ -558,7 +558,7 @@ void ZbpxTest::sampleHistoryDissectsQuickly() {
     f_main->resize(1024, 768);
     f_main->openPage(PageId::zbpx);
     f_main->grab().save(shots + "/zbpx.png");
-    f_main->pc_main->setCurrentWidget(f_main->ts_zbpxz);
+    f_main->pc_main->setCurrentWidget(f_main->tabSheet(PageId::zbpxz));
     f_main->grab().save(shots + "/zbpxz.png");
     for (QPushButton* button : {f_zbpx->b_fzsr, f_zbpx->b_add}) {
         whenModalShown([&](QDialog* dialog) {

@@ -79,6 +79,15 @@ TEST(CliFilter, NewRunCountsAndWritesTheSurvivors) {
     EXPECT_EQ(fileLines(dir / "out.txt"), expected);
 }
 
+TEST(CliFilter, WritesExactlyThePathItIsGiven) {
+    CliTempDir dir = withHistory();
+    const std::string cond = repeatConditions(dir);
+    auto run = runTool(args(dir, {"filter", cond, "--out", (dir / "survivors").string()}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(fileLines(dir / "survivors"), ticketsSharingTwo({3, 4, 8, 12, 13}));
+    EXPECT_FALSE(std::filesystem::exists(dir / "survivors.txt"));
+}
+
 TEST(CliFilter, ReferenceIssueAndContinuedRun) {
     CliTempDir dir = withHistory();
     const std::string cond = repeatConditions(dir);
@@ -126,8 +135,10 @@ TEST_P(CliFilterErrors, OneLineOnStderrAndNonZero) {
     CliTempDir dir = withHistory();
     const std::string cond = repeatConditions(dir);
     std::vector<std::string> command = GetParam().command;
-    for (auto& a : command)
+    for (auto& a : command) {
         if (a == "COND") a = cond;
+        if (a == "DIR") a = dir.str();
+    }
     auto run = runTool(args(dir, command));
     EXPECT_NE(run.status, 0);
     EXPECT_TRUE(run.out.empty());
@@ -142,6 +153,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ErrorCase{"missing_results", {"filter", "COND", "--continue", "/nonexistent/r.txt"}},
                       ErrorCase{"unknown_option", {"filter", "COND", "--fast", "1"}},
                       ErrorCase{"two_files", {"filter", "COND", "COND"}},
+                      ErrorCase{"folder_as_conditions", {"filter", "DIR"}},
+                      ErrorCase{"folder_as_results", {"filter", "COND", "--continue", "DIR"}},
                       ErrorCase{"report_without_file", {"report"}},
                       ErrorCase{"report_unknown_issue", {"report", "COND", "--mark", "2020001"}}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -24,7 +24,7 @@ CliRun inHome(const CliTempDir& home, std::vector<std::string> args) {
 
 TEST(CliImport, AppendAddsNewIssuesAndReplaceTakesOnlyTheFile) {
     CliTempDir home;
-    writeAll(home / "new.txt", "2020002 08 09 10 11 12 13 14\r\n2020001 01 02 03 04 05 06\r\n2008001 09 09 09 09 09 09 09\r\n");
+    writeAll(home / "new.txt", "2020002 08 09 10 11 12 13 14\r\n2020001 01 02 03 04 05 06\r\n2008001 09 10 11 12 13 14 09\r\n");
     CliRun run = inHome(home, {"import", (home / "new.txt").string()});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "已导入2期，跳过1期\n");
@@ -54,13 +54,14 @@ TEST(CliImport, ABadTokenNamesTheLineOnStderrAndLeavesTheDrawFile) {
     }
 }
 
-TEST(CliExport, WithAndWithoutSpecialsAndTheTextExtension) {
+TEST(CliExport, WithAndWithoutSpecialsToExactlyTheGivenPath) {
     CliTempDir home;
     writeAll(home / "h.txt", "2020001 01 02 03 04 05 06 07\r\n2020002 08 09 10 11 12 13 14\r\n");
     ASSERT_EQ(inHome(home, {"import", "--replace", (home / "h.txt").string()}).status, 0);
 
     ASSERT_EQ(inHome(home, {"export", (home / "all").string(), "--special"}).status, 0);
-    EXPECT_EQ(readAll(home / "all.txt"), "2020001 01 02 03 04 05 06 07 \r\n2020002 08 09 10 11 12 13 14 \r\n");
+    EXPECT_EQ(readAll(home / "all"), "2020001 01 02 03 04 05 06 07 \r\n2020002 08 09 10 11 12 13 14 \r\n");
+    EXPECT_FALSE(std::filesystem::exists(home / "all.txt"));
     ASSERT_EQ(inHome(home, {"export", (home / "mains.txt").string()}).status, 0);
     EXPECT_EQ(readAll(home / "mains.txt"), "2020001 01 02 03 04 05 06 \r\n2020002 08 09 10 11 12 13 \r\n");
 }
@@ -90,6 +91,8 @@ TEST(CliImportExport, MisuseFailsWithOneLineOnStderr) {
         {"export", file, "--replace"},
         {"--draws", file, "import", file},
         {"import", (home / "absent.txt").string()},
+        {"import", home.str()},
+        {"--draws", home.str(), "draws"},
     };
     for (const auto& args : cases) {
         CliRun run = inHome(home, args);

@@ -44,13 +44,13 @@ TEST_P(MatchCommand, PairsTheFilesAndSavesTheTickets) {
     const MatchCliCase& c = GetParam();
     MatchFixture f;
     std::vector<std::string> command = {(f.dir / "main.txt").string(), (f.dir / "blue.txt").string(), "--out",
-                                        (f.dir / "dual").string()};
+                                        (f.dir / "dual").string()};  // written exactly as named
     command.insert(command.end(), c.options.begin(), c.options.end());
     const CliRun run = f.run(command);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "count\t" + c.count + "\n");
     if (!c.saved.empty()) {
-        EXPECT_EQ(f.file("dual.txt"), c.saved);
+        EXPECT_EQ(f.file("dual"), c.saved);
     }
 }
 

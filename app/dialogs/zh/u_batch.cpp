@@ -30,10 +30,10 @@ Tf_groupfilter::Tf_groupfilter(QWidget* parent) : QDialog(parent) {
         QPushButton** button;
         const char* name;
         const char* caption;
-    } specs[] = {{&b_addcond, "b_addcond", "添加条件"}, {&b_deletecond, "b_deletecond", "删除条件"},
+    } buttonTable[] = {{&b_addcond, "b_addcond", "添加条件"}, {&b_deletecond, "b_deletecond", "删除条件"},
                  {&b_clear, "b_clear", "清除"},        {&b_start, "b_start", "开始过滤"},
                  {&b_return, "b_return", "返回"}};
-    for (const auto& s : specs) {
+    for (const auto& s : buttonTable) {
         *s.button = new QPushButton(QString::fromUtf8(s.caption), this);
         (*s.button)->setObjectName(s.name);
         buttons->addWidget(*s.button);

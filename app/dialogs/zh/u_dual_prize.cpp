@@ -37,10 +37,7 @@ QLabel* namedLabel(const QString& text, const char* name, QWidget* buddy, QWidge
 
 // The row of a real draw (not the forecast or candidate row) with this issue; 0 when there is none.
 int drawRowOf(const t_s_dm& store, int issue) {
-    if (issue >= kCandidateIssue) return 0;
-    for (int r = 1; r <= store.Count(); ++r)
-        if (store.Row(r).fields[0] == issue) return r;
-    return 0;
+    return issue >= kCandidateIssue ? 0 : store.RowOfIssue(issue);
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "text/number_text.h"
 #include "types/workspace.h"
 #include "ui/platform.h"
+#include "ui/masked_edit.h"
 
 namespace qorvel {
 namespace {
@@ -60,6 +61,7 @@ QPushButton* namedButton(const char* caption, const char* name, QWidget* parent)
 
 void prepareTicketField(QLineEdit* field, const Workspace& ws, TicketZone zone) {
     field->setInputMask(ticketMask(ticketZoneCount(ws, zone)));
+    startTypingAtBeginning(field);
     field->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QString(3 * kMaxTicketNumbers, '0')) + 16);
 }

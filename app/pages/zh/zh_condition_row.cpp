@@ -77,6 +77,7 @@ ZhConditionRow::ZhConditionRow(const ConditionInfo& info, ConditionSet& conditio
     }
     tolerantBox = new QCheckBox(this);
     tolerantBox->setObjectName("cb_" + stem + "rc");
+    tolerantBox->setToolTip(QStringLiteral("容错"));
     layout->addWidget(tolerantBox);
     connect(enableBox, &QCheckBox::toggled, this, [this](bool on) {
         if (refreshing_) return;

@@ -24,7 +24,9 @@
 #include "app/pages/zh/zh_popup.h"
 #include "app/pages/zh/zh_result_grid.h"
 #include "app/u_main.h"
+#include "app/dialogs/u_textviewer.h"
 #include "combos/combo_filter.h"
+#include "combos/result_file.h"
 #include "combos/dual_match.h"
 #include "combos/result_forecast.h"
 #include "combos/result_ops.h"
@@ -43,7 +45,6 @@ constexpr const char* kModifyCaption = "修改组号";
 constexpr const char* kDefaultRandomCountText = "  10";
 constexpr const char* kRandomCountMessage = "机选注数必须在1到50000之间";
 constexpr const char* kNothingToCheckMessage = "没有双区组号，请先匹配或机选组号";
-constexpr const char* kPrintNotOpenedMessage = "无法用文本编辑器打开打印文件 ";
 constexpr int kRandomCountDigits = 5;
 constexpr int kMemoLines = 3;
 
@@ -309,11 +310,12 @@ void ZhDualTab::prizeCheck() {
     DualPrizeDialog dialog(workspace(), this);
     const std::optional<WinningNumbers> winning = dialog.chooseWinningNumbers();
     if (!winning) return;
-    const auto perLevel = dualPrizeCheck(dual.tickets(), winning->main, winning->special);
+    const DualPrizeTable table = dualPrizeTableFor(workspace().params);
+    const auto perLevel = dualPrizeCheck(table, dual.tickets(), winning->main, winning->special);
     levelsShown_ = true;
     lastWinning_ = winning;
     showResults();
-    m_djjg->setPlainText(fromUtf8(dualPrizeSummary(perLevel)));
+    m_djjg->setPlainText(fromUtf8(dualPrizeSummary(perLevel, table)));
 }
 
 void ZhDualTab::printResults() {
@@ -324,7 +326,7 @@ void ZhDualTab::printResults() {
         return;
     }
     const QString file = fromUtf8((folder / kPrintFileName).string());
-    if (!platform().shell->open(file)) showMessage(QString::fromUtf8(kPrintNotOpenedMessage) + file, this);
+    openTextDocument(file, this);
 }
 
 void ZhDualTab::addToForecast() {
@@ -342,7 +344,7 @@ void ZhDualTab::saveResults() {
     const QString name = platform().files->saveFile(this, QString::fromUtf8(kSaveResultsTitle),
                                                     fileDialogFilter(kResultFileFilter));
     if (name.isEmpty()) return;
-    const std::string error = saveDualResults(std::filesystem::path(toUtf8(name)), page_.dualResults(),
+    const std::string error = saveDualResults(resultFileName(toUtf8(name)), page_.dualResults(),
                                               mainCount(), specialCount());
     if (!error.empty()) showMessage(fromUtf8(error), this);
 }
@@ -364,7 +366,7 @@ void ZhDualTab::setLevel(DualTicket& ticket) const {
     ticket.level = 0;
     if (!lastWinning_) return;
     std::vector<DualTicket> one{ticket};
-    dualPrizeCheck(one, lastWinning_->main, lastWinning_->special);
+    dualPrizeCheck(dualPrizeTableFor(workspace().params), one, lastWinning_->main, lastWinning_->special);
     ticket.level = one.front().level;
 }
 

@@ -49,6 +49,8 @@ class ZhDualTab : public QWidget {
 
     // Redraws the grid from the dual result set (every change of the set goes through here).
     void showResults();
+    // Shows the set as new: no levels, an empty prize memo, the count in the status line.
+    void showNewSet();
 
     QRadioButton* rb_sxpp = nullptr;   // "顺序匹配"
     QRadioButton* rb_sjpp = nullptr;   // "随机匹配"
@@ -72,7 +74,6 @@ class ZhDualTab : public QWidget {
     // Shows the text in the tab's status label and the main window's status line.
     void setStatus(const std::string& text);
     // After the set was replaced: no prize levels shown, no summary, the count in the status.
-    void showNewSet();
     // A ticket edited while prize levels are shown gets its level against the last winning numbers.
     void setLevel(DualTicket& ticket) const;
     bool busy() const;

@@ -11,6 +11,7 @@
 #include "app/dialogs/zh/u_batch.h"
 #include "app/dialogs/zh/u_choice.h"
 #include "app/pages/u_zh.h"
+#include "app/dialogs/u_textviewer.h"
 #include "combos/combo_filter.h"
 #include "combos/condition_report.h"
 #include "ui/platform.h"
@@ -23,7 +24,6 @@ const char* const kSaveTitle = "保存主区过滤条件";
 const char* const kLoadTitle = " 打开主区过滤条件存储文件";
 const char* const kConditionFolder = "save\\";
 const char* const kReportFile = "database\\showcond.txt";
-const char* const kReportOpenFailed = "无法打开文件 ";
 
 template <class Dialog>
 Dialog& instance(Dialog*& global) {
@@ -99,7 +99,7 @@ void ZhOperations::openReport(const std::vector<std::string>& lines) {
         return;
     }
     const QString path = programFile(kReportFile);
-    if (!platform().shell->open(path)) showMessage(QString::fromUtf8(kReportOpenFailed) + path, &page_);
+    openTextDocument(path, &page_);
 }
 
 void ZhOperations::showConditions() {

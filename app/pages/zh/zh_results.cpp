@@ -14,6 +14,8 @@
 #include "app/dialogs/zh/u_result_dialogs.h"
 #include "app/pages/u_zh.h"
 #include "app/pages/zh/zh_popup.h"
+#include "app/dialogs/u_textviewer.h"
+#include "combos/result_file.h"
 #include "combos/combo_filter.h"
 #include "combos/result_forecast.h"
 #include "combos/result_ops.h"
@@ -35,7 +37,6 @@ constexpr const char* kModifyCaption = "修改组号";
 constexpr const char* kPrizeCheckText = "正在对奖中，请稍候...";
 constexpr const char* kLoadedStatusText = "超强组号  已得到符合条件的红号组有";
 constexpr const char* kIssueMissingMessage = "开奖数据中没有这一期";
-constexpr const char* kPrintNotOpenedMessage = "无法用文本编辑器打开打印文件 ";
 
 // The popup, top to bottom.
 constexpr PopupEntry<ZhResults> kPopupEntries[] = {
@@ -139,7 +140,7 @@ void ZhResults::saveResults() {
     const QString name = platform().files->saveFile(&page_, QString::fromUtf8(kSaveResultsTitle),
                                                      fileDialogFilter(kResultFileFilter));
     if (name.isEmpty()) return;
-    const std::string error = page_.filter().saveResults(pathOf(name));
+    const std::string error = page_.filter().saveResults(resultFileName(toUtf8(name)));
     if (!error.empty()) showMessage(fromUtf8(error), &page_);
 }
 
@@ -236,23 +237,14 @@ void ZhResults::printResults() {
         return;
     }
     const QString file = fromUtf8((folder / kPrintFileName).string());
-    if (!platform().shell->open(file)) showMessage(QString::fromUtf8(kPrintNotOpenedMessage) + file, &page_);
+    openTextDocument(file, &page_);
 }
 
 void ZhResults::restoreOriginal() {
     Workspace& ws = workspace();
     if (!ws.dataTransformed || restoredFingerprint_ == resultFingerprint()) return;
-    // Tickets are for the draw after the last real one, so they map back through that draw's row.
-    const int row = lastRealDrawRow(ws.MainStore);
-    const int n = std::min(ws.params.MainCount, kCombinationBytes - 1);
     ComboFilter& f = page_.filter();
-    for (int k = 1; k <= f.results.count(); ++k) {
-        Combination& c = f.results.slot(k);
-        for (int i = 0; i < n; ++i)
-            c.bytes[i] = static_cast<uint8_t>(originalNumber(ws.TransformStore, row, c.bytes[i], ws.params));
-        std::sort(c.bytes.begin(), c.bytes.begin() + n);
-        c.setHits(n, 0);
-    }
+    restoreOriginalResults(ws, f.results);
     // The hit counts belonged to the transformed numbers.
     f.hitsShown = false;
     restoredFingerprint_ = resultFingerprint();
@@ -264,9 +256,7 @@ void ZhResults::prizeCheck() {
     if (!issue) return;
     Workspace& ws = workspace();
     const t_s_dm& store = ws.MainStore;
-    int row = 0;
-    for (int r = 1; r <= store.Count() && row == 0; ++r)
-        if (store.Row(r).fields[0] == *issue) row = r;
+    const int row = store.RowOfIssue(*issue);
     if (row == 0) {
         showMessage(QString::fromUtf8(kIssueMissingMessage), &page_);
         return;

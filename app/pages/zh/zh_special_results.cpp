@@ -11,6 +11,7 @@
 #include "app/dialogs/zh/u_result_dialogs.h"
 #include "app/pages/u_zh.h"
 #include "app/pages/zh/zh_popup.h"
+#include "combos/result_file.h"
 #include "combos/result_forecast.h"
 #include "combos/special_filter.h"
 #include "draws/forecast_row.h"
@@ -99,7 +100,7 @@ void ZhSpecialResults::saveResults() {
                                                     fileDialogFilter(kResultFileFilter));
     if (name.isEmpty()) return;
     const std::string error =
-        saveSpecialResults(std::filesystem::path(toUtf8(name)), page_.specialResults(), groupNumbers());
+        saveSpecialResults(resultFileName(toUtf8(name)), page_.specialResults(), groupNumbers());
     if (!error.empty()) showMessage(fromUtf8(error), view_);
 }
 

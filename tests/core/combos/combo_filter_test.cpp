@@ -180,6 +180,34 @@ TEST(ReferenceIssue, CandidatesAreTheDrawAfterTheCutAndTheStoreComesBack) {
     EXPECT_EQ(ws->MainStore.fileBytes(), before);
 }
 
+TEST(RunSnapshot, ARunWorksOnItsCopyWhileTheSharedHistoryChanges) {
+    auto ws = makeWorkspace(6, 33, kHistory);
+    ws->MainStore.SetRecNo(2);
+    ComboFilter filter(*ws);
+    filter.conditions = plainConditions(33);
+    filter.conditions.notHistory = true;
+    filter.conditions.setEnabled(6, true);
+    filter.conditions.lists[6].values = {2};
+    RunRequest request = quietRun();
+    request.referenceIssue = 2021003;
+    ASSERT_EQ(filter.StartRun(request).status, RunStatus::Completed);
+    const Tickets undisturbed = ticketsOf(filter.results, 6);
+
+    // The snapshot is taken, then the shared history is edited before the run works on it: the run sees
+    // the history as it was, and the shared history keeps the edit, its cursor and no candidate row.
+    const RunSnapshot snapshot = filter.prepareRun();
+    ws->MainStore.Append();
+    ws->MainStore.MutableRow(4).fields = DrawFields{2021004, 2, 7, 12, 19, 27, 30, 1};
+    ws->MainStore.SetRecNo(1);
+    ws->params.MainTo = 35;
+    ASSERT_EQ(filter.StartRun(request, snapshot).status, RunStatus::Completed);
+    EXPECT_EQ(ticketsOf(filter.results, 6), undisturbed);
+    EXPECT_EQ(ws->MainStore.Count(), 4);
+    EXPECT_EQ(ws->MainStore.RecNo(), 1);
+    EXPECT_EQ(ws->MainStore.Row(4).fields[0], 2021004);
+    EXPECT_EQ(snapshot.ws->MainStore.Count(), 3) << "the reference-issue cut is undone in the copy too";
+}
+
 TEST(RunRefusals, ForecastRowAndMissingBounds) {
     auto ws = makeWorkspace(6, 33, kHistory);
     ComboFilter filter(*ws);

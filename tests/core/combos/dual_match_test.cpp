@@ -196,7 +196,7 @@ TEST(DualResultFiles, RoundTripEditsAndTheLimit) {
     DualResultSet dual;
     dual.append({{1, 2, 3, 4, 5, 6}, {16}, 0});
     dual.append({{7, 8, 9, 10, 11, 33}, {1}, 3});
-    EXPECT_EQ(saveDualResults(dir / "dual", dual, 6, 1), "");
+    EXPECT_EQ(saveDualResults(dir / "dual.txt", dual, 6, 1), "");
     EXPECT_EQ(readFileBytes(dir / "dual.txt").value_or(""),
               "01 02 03 04 05 06 16 \r\n07 08 09 10 11 33 01 \r\n");
     DualResultSet loaded;

@@ -13,7 +13,10 @@ TEST(ResultFile, SaveAndLoadReproduceTheSetInOrder) {
     ResultSet results;
     const std::vector<std::vector<int32_t>> tickets = {{1, 2, 3, 4, 5, 6}, {33, 9, 10, 11, 12, 13}, {5, 6, 7, 8, 9, 10}};
     for (const auto& t : tickets) results.appendNumbers(t.data(), 6);
-    ASSERT_EQ(saveMainResults(dir / "out", results, 6), "");
+    // A name chosen without the extension gets it; the save writes exactly the path it is given.
+    EXPECT_EQ(resultFileName((dir / "out").string()), dir / "out.txt");
+    EXPECT_EQ(resultFileName((dir / "out.txt").string()), dir / "out.txt");
+    ASSERT_EQ(saveMainResults(resultFileName((dir / "out").string()), results, 6), "");
     EXPECT_EQ(*readFileBytes(dir / "out.txt"),
               "01 02 03 04 05 06 \r\n33 09 10 11 12 13 \r\n05 06 07 08 09 10 \r\n");
     ResultSet back;

@@ -134,6 +134,31 @@ TEST(DualPrize, MoreThanFiveMainNumbersCountTheirHitsFromTheTop) {
     EXPECT_EQ(levels, (std::vector<int>{2, 3, 5, 0}));
 }
 
+TEST(DualPrize, SixOf33PlusOneUsesItsOwnTable) {
+    TypeParams ssq;
+    ssq.MainCount = 6, ssq.MainFrom = 1, ssq.MainTo = 33, ssq.SpecialCount = 1, ssq.SpecialFrom = 1, ssq.SpecialTo = 16;
+    ASSERT_EQ(dualPrizeTableFor(ssq), DualPrizeTable::SixOf33PlusOne);
+    TypeParams other = ssq;
+    other.MainTo = 35;
+    EXPECT_EQ(dualPrizeTableFor(other), DualPrizeTable::FivePlusTwo);
+    other = ssq;
+    other.SpecialCount = 2;
+    EXPECT_EQ(dualPrizeTableFor(other), DualPrizeTable::FivePlusTwo);
+
+    const LevelCase cases[] = {{6, 1, 1}, {6, 0, 2}, {5, 1, 3}, {5, 0, 4}, {4, 1, 4}, {4, 0, 5}, {3, 1, 5},
+                               {2, 1, 6}, {1, 1, 6}, {0, 1, 6}, {3, 0, 0}, {2, 0, 0}, {0, 0, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(dualPrizeLevel(DualPrizeTable::SixOf33PlusOne, c.i, c.j), c.level) << c.i << "+" << c.j;
+
+    // A 2 + 1 ticket wins the sixth prize; the summary lists the six levels the game pays.
+    std::vector<DualTicket> tickets = {{{1, 2, 20, 21, 22, 23}, {9}, 0}, {{1, 2, 3, 4, 5, 6}, {9}, 0}};
+    const auto perLevel = dualPrizeCheck(DualPrizeTable::SixOf33PlusOne, tickets, {1, 2, 3, 4, 5, 6}, {9});
+    EXPECT_EQ(tickets[0].level, 1);
+    EXPECT_EQ(tickets[1].level, 6);
+    EXPECT_EQ(dualPrizeSummary(perLevel, DualPrizeTable::SixOf33PlusOne),
+              "一等奖:1个;二等奖:0个;三等奖:0个;四等奖:0个;五等奖:0个;六等奖:1个;未中奖:0个");
+}
+
 TEST(PrintFile, LabelColumnsNumbersAndGbkFile) {
     const auto lines = printLines({{1, 2, 33}, {4, 5, 6}}, true);
     ASSERT_EQ(lines.size(), 3u);

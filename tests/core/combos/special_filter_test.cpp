@@ -394,7 +394,7 @@ TEST(SpecialResultFiles, SaveAndLoadKeepTheGroupsInOrder) {
     SpecialResultSet set;
     set.appendNumbers({11, 12});
     set.appendNumbers({2, 7});
-    EXPECT_EQ(saveSpecialResults(dir / "fq", set, 2), "");
+    EXPECT_EQ(saveSpecialResults(dir / "fq.txt", set, 2), "");
     SpecialResultSet loaded;
     EXPECT_EQ(loadSpecialResults(dir / "fq.txt", 2, loaded), "");
     EXPECT_EQ(pairsOf(loaded), pairsOf(set));

@@ -110,7 +110,13 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"MainOutOfRange", "2020001 1 2 3 4 23 6\n", 1, {}, "第1行: 红号必须在1到22之间，未导入任何数据"},
         ParseCase{"ByteSizedNumberOutOfRange", "2020001 1 2 3 4 300 6\n", 1, {},
                   "第1行: 红号必须在1到22之间，未导入任何数据"},
-        ParseCase{"SpecialOutOfRange", "2020001 1 2 3 4 5 17\n", 1, {}, "第1行: 蓝号必须在1到16之间，未导入任何数据"}),
+        ParseCase{"SpecialOutOfRange", "2020001 1 2 3 4 5 17\n", 1, {}, "第1行: 蓝号必须在1到16之间，未导入任何数据"},
+        ParseCase{"RepeatedMainNumber", "2020001 1 2 3 4 5 6\n2020002 5 5 5 5 5 3\n", 1, {},
+                  "第2行: 同一组号中的号码不能重复，未导入任何数据"},
+        ParseCase{"ForecastIssue", "9999999 1 2 3 4 5 6\n", 1, {}, "第1行: 期号必须在1到9999997之间，未导入任何数据"},
+        ParseCase{"CandidateIssue", "2020001 1 2 3 4 5 6\n9999998 1 2 3 4 5 6\n", 1, {},
+                  "第2行: 期号必须在1到9999997之间，未导入任何数据"},
+        ParseCase{"NegativeIssue", "-2020001 1 2 3 4 5 6\n", 1, {}, "第1行: 期号必须在1到9999997之间，未导入任何数据"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Import, ABadTokenLeavesHistoryAndFileUntouchedInBothModes) {
@@ -155,7 +161,7 @@ TEST(Import, AppendingOnlyKnownIssuesChangesNothing) {
 
 TEST(Import, ReplaceTakesTheFileSortedAndAnEmptyFileEmptiesTheHistory) {
     HistoryFixture h(kHistory);
-    ImportResult result = importDraws(h.ws, "2021002 1 2 3 4 5 6 7\n2021001 8 9 10 11 12 13\n2021002 9 9 9 9 9 9 9\n",
+    ImportResult result = importDraws(h.ws, "2021002 1 2 3 4 5 6 7\n2021001 8 9 10 11 12 13\n2021002 9 10 11 12 13 14 9\n",
                                       ImportMode::Replace);
     EXPECT_EQ(result.error, "");
     EXPECT_EQ(result.added, 2);

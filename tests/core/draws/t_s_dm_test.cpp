@@ -213,7 +213,7 @@ struct DeleteCase {
 
 class DrawStoreDelete : public ::testing::TestWithParam<DeleteCase> {};
 
-TEST_P(DrawStoreDelete, LeavesCursorWhereSpecified) {
+TEST_P(DrawStoreDelete, LeavesCursorOnTheExpectedRow) {
     const auto& c = GetParam();
     auto store = makeStore(c.rows);
     store.SetRecNo(c.at);

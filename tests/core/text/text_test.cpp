@@ -51,6 +51,14 @@ TEST(GbkLines, SplitOnAnyLineEndAndJoinWithCrLf) {
     EXPECT_TRUE(readGbkLines("").empty());
 }
 
+TEST(ReadFile, AFolderOrAMissingFileReadsAsNothing) {
+    testing::TempDir dir;
+    EXPECT_EQ(readFileBytes(dir.path()), std::nullopt);
+    EXPECT_EQ(readFileBytes(dir / "missing.txt"), std::nullopt);
+    ASSERT_EQ(writeFileAtomically(dir / "big.bin", std::string(200000, 'x')), "");
+    EXPECT_EQ(readFileBytes(dir / "big.bin")->size(), 200000u) << "read in pieces, nothing lost";
+}
+
 TEST(AtomicWrite, ReplacesWholeFileAndCreatesFolders) {
     testing::TempDir dir;
     const auto file = dir / "a/b/c.txt";

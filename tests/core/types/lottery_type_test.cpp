@@ -170,5 +170,37 @@ TEST(Workspace, FirstStartCreatesTypesAndDrawFile) {
     EXPECT_EQ(ws.numberClasses.entries[7].firstClass, 27);
 }
 
+TEST(Workspace, DataFilesThatAreFoldersAreReportedAndChangeNothing) {
+    TempDir dir;
+    std::filesystem::create_directories(dir / "database/cps.typ");
+    std::filesystem::create_directories(dir / "database/basedata0.rec");
+    Workspace ws;
+    ws.ProgramFolder = dir.path();
+    EXPECT_NE(ws.loadTypes(), "");
+    ws.applyCurrentType(false);
+    EXPECT_FALSE(ws.openMainStore());
+    EXPECT_NE(ws.MainStore.lastError(), "");
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "database/cps.typ"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "database/basedata0.rec"));
+}
+
+TEST(Workspace, PrivateCopyHoldsTheHistoryButCanNeverWriteTheDrawFile) {
+    TempDir dir;
+    Workspace ws;
+    ws.ProgramFolder = dir.path();
+    ASSERT_EQ(ws.loadTypes(), "");
+    ws.applyCurrentType(false);
+    ASSERT_TRUE(ws.openMainStore());
+    const auto before = readFileBytes(dir / "database/basedata0.rec");
+    auto copy = privateWorkspaceCopy(ws);
+    EXPECT_EQ(copy->MainStore.Count(), ws.MainStore.Count());
+    EXPECT_EQ(copy->params.MainTo, ws.params.MainTo);
+    copy->MainStore.Append();
+    copy->MainStore.MutableRow(copy->MainStore.RecNo()).fields[0] = 2030001;
+    EXPECT_TRUE(copy->MainStore.SortAndSave());
+    EXPECT_EQ(readFileBytes(dir / "database/basedata0.rec"), before);
+    EXPECT_EQ(ws.MainStore.Count(), 1);
+}
+
 }  // namespace
 }  // namespace qorvel

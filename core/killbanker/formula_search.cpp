@@ -15,6 +15,7 @@ constexpr const char* kShapeDepthMessage = "回溯期数应在1到100之间";
 constexpr const char* kShapeIndicatorMessage = "请选择公式所用指标";
 constexpr const char* kRateRangeMessage = "目标准确率范围有误";
 constexpr int kMaxShapeValue = 99999;
+constexpr int kHighestDrawIssue = 9999989;  // issues above it belong to temporary rows
 
 int32_t wrappingMultiply(int32_t a, int32_t b) {
     return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
@@ -55,7 +56,9 @@ std::string SearchDraws::build(Workspace& ws, KillPage page, const std::string& 
         if (store.Row(r).fields[0] == firstIssue) firstRow_ = r;
     if (firstRow_ == 0) return kNoFirstIssueMessage + std::to_string(firstIssue);
     int lastRow = firstRow_ - 1;
-    while (lastRow + 1 <= store.Count() && store.Row(lastRow + 1).fields[0] <= lastIssue) ++lastRow;
+    // A forecast or candidate row is never part of a range.
+    const int lastTested = std::min(lastIssue, kHighestDrawIssue);
+    while (lastRow + 1 <= store.Count() && store.Row(lastRow + 1).fields[0] <= lastTested) ++lastRow;
 
     const int cursor = store.RecNo();
     tgs evaluator(ws);

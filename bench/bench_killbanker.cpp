@@ -53,7 +53,7 @@ void BM_RunSixtyFormulas(benchmark::State& state) {
 }
 BENCHMARK(BM_RunSixtyFormulas)->Unit(benchmark::kMillisecond);
 
-void BM_AcceleratedSearch(benchmark::State& state) {
+void BM_Search(benchmark::State& state, bool accelerated) {
     qorvel::Workspace ws;
     loadSample(ws);
     qorvel::FormulaSearchSettings s;
@@ -61,6 +61,7 @@ void BM_AcceleratedSearch(benchmark::State& state) {
     s.rateFrom = 100.5;
     s.rateTo = 101;
     s.seed = 1;
+    s.accelerated = accelerated;
     const int last = ws.MainStore.Count();
     s.firstIssue = ws.MainStore.Row(last - 49).fields[0];
     s.lastIssue = ws.MainStore.Row(last).fields[0];
@@ -71,17 +72,18 @@ void BM_AcceleratedSearch(benchmark::State& state) {
     state.counters["candidates_per_s"] = benchmark::Counter(static_cast<double>(candidates), benchmark::Counter::kIsRate);
     state.counters["draws"] = search.drawsInRange();
 }
-BENCHMARK(BM_AcceleratedSearch)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_Search, accelerated, true)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_Search, evaluated, false)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 constexpr long kCandidateCap = 5'000'000;
 
-void BM_GeneratorTenFormulas(benchmark::State& state) {
+void BM_GeneratorTenFormulas(benchmark::State& state, double rateFrom) {
     qorvel::Workspace ws;
     loadSample(ws);
     qorvel::GeneratorSettings g;
     qorvel::defaultSearchRange(ws.MainStore, g.firstIssue, g.lastIssue);
     g.formulaCount = 10;
-    g.rateFrom = 0;
+    g.rateFrom = rateFrom;
     g.rateTo = 100;
     // With the windows' defaults (limits 3, 1, 1 for five formulas each) the constraints contradict each
     // other: five formulas wrong on the last draw, at most one wrong per draw. These limits can be met.
@@ -101,6 +103,7 @@ void BM_GeneratorTenFormulas(benchmark::State& state) {
     state.counters["candidates_per_run"] =
         benchmark::Counter(static_cast<double>(candidates), benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(BM_GeneratorTenFormulas)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_GeneratorTenFormulas, rate_0_100, 0.0)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_GeneratorTenFormulas, rate_80_100, 80.0)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

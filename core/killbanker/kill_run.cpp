@@ -277,9 +277,9 @@ KillRunResult runKillPage(Workspace& ws, const KillRunRequest& request) {
 
 void memoRange(KillPage page, const TypeParams& params, int& lo, int& hi) {
     lo = 1;
-    if (page == KillPage::TailKill) {
+    if (page == KillPage::TailKill || page == KillPage::CustomKill) {
         lo = 0;
-        hi = kTailListMaxValue;
+        hi = page == KillPage::TailKill ? kTailListMaxValue : kCustomListMaxValue;
     } else {
         hi = killPageInfo(page).special ? params.SpecialTo : params.MainTo;
     }

@@ -80,7 +80,8 @@ KillRunResult runKillPage(Workspace& ws, const KillRunRequest& request);
 // separated by two spaces. Empty for other rows.
 std::string rowMemoText(const KillGrid& grid, int row, int lo, int hi);
 
-// The value range the memo of the page shows: 1..MainTo or 1..SpecialTo, 0..9 on the tail page.
+// The value range the memo of the page shows: 1..MainTo or 1..SpecialTo, 0..9 on the tail page and
+// 0..999 on the custom page (whose page may narrow it to the target's range).
 void memoRange(KillPage page, const TypeParams& params, int& lo, int& hi);
 
 // The lines of the exported run data: a header line, then one line per grid row 1 .. n + 1 with the issue

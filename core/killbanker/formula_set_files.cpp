@@ -23,17 +23,28 @@ const std::string& FormulaSet::formula(int scheme, int index) const {
     return formulas.at(static_cast<std::size_t>((scheme - 1) * kind.capacity + (index - 1)));
 }
 
-void FormulaSet::setFormula(int scheme, int index, std::string text) {
-    formulas.at(static_cast<std::size_t>((scheme - 1) * kind.capacity + (index - 1))) = std::move(text);
+namespace {
+bool inSet(const FormulaSet& set, int scheme, int index) {
+    const auto at = static_cast<long long>(scheme - 1) * set.kind.capacity + (index - 1);
+    return scheme >= 1 && scheme <= kSchemesPerFormulaSet && index >= 1 && index <= set.kind.capacity &&
+           at < static_cast<long long>(set.formulas.size());
+}
+}  // namespace
+
+bool FormulaSet::setFormula(int scheme, int index, std::string text) {
+    if (!inSet(*this, scheme, index)) return false;
+    formulas[static_cast<std::size_t>((scheme - 1) * kind.capacity + (index - 1))] = std::move(text);
+    return true;
 }
 
 std::vector<std::string> FormulaSet::schemeFormulas(int scheme, int count) const {
     std::vector<std::string> out;
-    for (int i = 1; i <= std::min(count, kind.capacity); ++i) out.push_back(formula(scheme, i));
+    for (int i = 1; i <= std::min(count, kind.capacity) && inSet(*this, scheme, i); ++i) out.push_back(formula(scheme, i));
     return out;
 }
 
 int FormulaSet::importIntoScheme(int scheme, const std::vector<std::string>& lines) {
+    if (!inSet(*this, scheme, 1)) return 0;
     const int taken = std::min(static_cast<int>(lines.size()), kind.capacity);
     for (int i = 1; i <= taken; ++i) setFormula(scheme, i, lines[static_cast<std::size_t>(i - 1)]);
     return taken;

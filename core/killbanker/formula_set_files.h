@@ -35,8 +35,9 @@ struct FormulaSet {
 
     // Formula `index` (1-based) of scheme `scheme` (1..10).
     const std::string& formula(int scheme, int index) const;
-    void setFormula(int scheme, int index, std::string text);
-    // Formulas 1..count of the scheme (count is limited to the capacity).
+    // Stores the formula; false (nothing changed) when scheme or index lies outside the set.
+    bool setFormula(int scheme, int index, std::string text);
+    // Formulas 1..count of the scheme (count is limited to the capacity; none for a scheme outside 1..10).
     std::vector<std::string> schemeFormulas(int scheme, int count) const;
     // Puts formulas into the scheme from index 1 on, at most its capacity; returns how many were taken.
     int importIntoScheme(int scheme, const std::vector<std::string>& lines);

@@ -11,6 +11,8 @@ namespace qorvel {
 namespace {
 
 constexpr const char* kNoSchemeMessage = "请至少选择一个方案";
+constexpr const char* kBadSchemeMessage = "方案编号无效: ";
+constexpr const char* kBadCountMessage = "公式个数无效";
 constexpr const char* kNoSetMessage = "没有可用的公式集";
 constexpr const char* kNoDrawsMessage = "没有开奖数据";
 constexpr const char* kNoIssueMessage = "期号不存在: ";
@@ -41,6 +43,9 @@ std::string drawNumbersText(const TypeParams& params, const DrawRecord& row) {
 std::string checkRequest(const Workspace& ws, const SynthesisRequest& request) {
     if (!request.set) return kNoSetMessage;
     if (request.schemes.empty()) return kNoSchemeMessage;
+    for (int scheme : request.schemes)
+        if (scheme < 1 || scheme > kSchemesPerFormulaSet) return kBadSchemeMessage + std::to_string(scheme);
+    if (request.formulaCount < 1 || request.formulaCount > request.set->kind.capacity) return kBadCountMessage;
     int draws = ws.MainStore.Count();
     while (draws >= 1 && ws.MainStore.Row(draws).fields[0] == kForecastIssue) --draws;
     if (draws < 1) return kNoDrawsMessage;

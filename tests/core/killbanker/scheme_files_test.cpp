@@ -24,6 +24,14 @@ TEST(SchemeEditing, ImportFillsTheSchemeFromIndexOneUpToItsCapacity) {
     set.setFormula(3, 2, "z_hz");
     EXPECT_EQ(set.schemeFormulas(3, 3), (std::vector<std::string>{"f_num1+1", "z_hz", "f_num1+3"}));
     EXPECT_EQ(findFormulaSetKind("selfsh"), nullptr);
+    // Indices outside the set change nothing.
+    const auto before = set.formulas;
+    EXPECT_FALSE(set.setFormula(11, 1, "x"));
+    EXPECT_FALSE(set.setFormula(1, 11, "x"));
+    EXPECT_FALSE(set.setFormula(0, 1, "x"));
+    EXPECT_EQ(set.importIntoScheme(0, lines), 0);
+    EXPECT_TRUE(set.schemeFormulas(11, 3).empty());
+    EXPECT_EQ(set.formulas, before);
 }
 
 TEST(FormulaFile, SavedGroupIsReadBackAndGetsItsExtension) {

@@ -82,6 +82,11 @@ TEST_F(Synthesis, ComparisonAtADrawAndAtTheForecast) {
     EXPECT_EQ(row(forecast.grid, 0), (Row{"方案", "推荐列表", "推荐个数", "正确个数"}));
     EXPECT_EQ(row(forecast.grid, 3), (Row{"方案组合", " 03 07 12", "3", "未知"}));
     EXPECT_EQ(compareSchemes(ws, request, 2019001).error, "期号不存在: 2019001");
+    request.formulaCount = 61;
+    EXPECT_EQ(combineSchemes(ws, request).error, "公式个数无效");
+    request.formulaCount = 2;
+    request.schemes = {1, 11};
+    EXPECT_EQ(combineSchemes(ws, request).error, "方案编号无效: 11");
     request.schemes.clear();
     EXPECT_EQ(compareSchemes(ws, request, 0).error, "请至少选择一个方案");
 }

@@ -275,6 +275,25 @@ KillRunResult runKillPage(Workspace& ws, const KillRunRequest& request) {
     return result;
 }
 
+KillCellColours killCellColours(const KillGrid& grid, int row, int column, bool selectedRow) {
+    KillCellColours c{kKillRowBackground, kKillBlack};
+    const KillRowKind kind = grid.rowKinds[static_cast<std::size_t>(row)];
+    if (kind == KillRowKind::Header) return {kKillHeaderBackground, kKillBlack};
+    if (kind == KillRowKind::Rate) c.background = kKillRateBackground;
+    if (selectedRow) c.background = kKillSelectedBackground;
+    const bool formula = column >= grid.firstFormulaColumn && column < grid.listColumn;
+    if (formula) {
+        c.text = grid.at(row, column).role == KillCellRole::FormulaRight ? kKillRightText : kKillOtherFormulaText;
+    } else if (column == 0) {
+        c.text = kKillOrderText;
+    } else if (column == 1) {
+        c.text = kKillIssueText;
+    } else if (column == 2) {
+        c.text = kKillNumbersText;
+    }
+    return c;
+}
+
 void memoRange(KillPage page, const TypeParams& params, int& lo, int& hi) {
     lo = 1;
     if (page == KillPage::TailKill || page == KillPage::CustomKill) {

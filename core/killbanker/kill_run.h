@@ -76,6 +76,32 @@ struct KillRunResult {
 // forecast row that was there before is gone afterwards); the cursor is left where it was.
 KillRunResult runKillPage(Workspace& ws, const KillRunRequest& request);
 
+struct KillRgb {
+    uint8_t r = 0, g = 0, b = 0;
+    bool operator==(const KillRgb&) const = default;
+};
+
+struct KillCellColours {
+    KillRgb background;
+    KillRgb text;  // for the list column: the colour of numbers that were not drawn
+};
+
+inline constexpr KillRgb kKillHeaderBackground{251, 183, 166};
+inline constexpr KillRgb kKillRateBackground{255, 162, 255};
+inline constexpr KillRgb kKillRowBackground{255, 255, 255};
+inline constexpr KillRgb kKillSelectedBackground{139, 248, 145};
+inline constexpr KillRgb kKillBlack{0, 0, 0};
+inline constexpr KillRgb kKillOrderText{0, 0, 255};
+inline constexpr KillRgb kKillIssueText{204, 102, 219};
+inline constexpr KillRgb kKillNumbersText{255, 0, 0};
+inline constexpr KillRgb kKillRightText{13, 4, 172};
+inline constexpr KillRgb kKillOtherFormulaText{194, 75, 24};
+inline constexpr KillRgb kKillDrawnText{255, 0, 0};  // a listed number that was drawn
+
+// The colours of one cell: header rows black on salmon, the success-rate row on pink, other rows on white
+// (the selected one green); the text by the cell's role.
+KillCellColours killCellColours(const KillGrid& grid, int row, int column, bool selectedRow);
+
 // The row memo: the distinct formula values of grid row r (1 .. n + 1) within lo..hi, ascending,
 // separated by two spaces. Empty for other rows.
 std::string rowMemoText(const KillGrid& grid, int row, int lo, int hi);

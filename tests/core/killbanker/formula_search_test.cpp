@@ -256,6 +256,9 @@ TEST_F(Generator, RandomModeStoresCandidatesWithoutTesting) {
     EXPECT_EQ(gen.candidatesMade(), 5);
     EXPECT_EQ(gen.acceptedCount(), 5);
     for (int first : gen.firstWrong()) EXPECT_EQ(first, kNoWrongFormula);
+    // One generator seeded once for the run: the five candidates differ.
+    const std::set<std::string> distinct(gen.formulas().begin(), gen.formulas().end());
+    EXPECT_EQ(distinct.size(), 5u);
 }
 
 TEST_F(Generator, FullRateRangeAcceptsTheFirstCandidate) {

@@ -267,3 +267,35 @@ TEST(ForecastScope, DropsATemporaryLastRowOnly) {
 
 }  // namespace
 }  // namespace qorvel
+
+namespace qorvel {
+namespace {
+
+TEST(KillColours, BackgroundByRowAndTextByRole) {
+    Workspace ws;
+    testing::fillStore(ws.MainStore, {{2020001, 1, 2, 3, 4, 5, 6, 7}});
+    KillRunRequest request;
+    request.formulas = {"1", "9"};
+    const KillGrid g = runKillPage(ws, request).grid;
+    struct Case {
+        int row, column;
+        bool selected;
+        KillRgb background, text;
+    } cases[] = {
+        {0, 3, false, kKillHeaderBackground, kKillBlack},      {3, 0, true, kKillHeaderBackground, kKillBlack},
+        {1, 0, false, kKillRowBackground, kKillOrderText},     {1, 1, true, kKillSelectedBackground, kKillIssueText},
+        {1, 2, false, kKillRowBackground, kKillNumbersText},   {1, 3, false, kKillRowBackground, kKillOtherFormulaText},
+        {1, 4, false, kKillRowBackground, kKillRightText},     {1, 5, false, kKillRowBackground, kKillBlack},
+        {4, 3, false, kKillRateBackground, kKillOtherFormulaText}, {2, 1, false, kKillRowBackground, kKillIssueText},
+    };
+    for (const auto& c : cases) {
+        const KillCellColours colours = killCellColours(g, c.row, c.column, c.selected);
+        EXPECT_EQ(colours.background, c.background) << c.row << "," << c.column;
+        EXPECT_EQ(colours.text, c.text) << c.row << "," << c.column;
+    }
+    EXPECT_TRUE(g.wasDrawn(1, 1));
+    EXPECT_FALSE(g.wasDrawn(1, 9));
+}
+
+}  // namespace
+}  // namespace qorvel

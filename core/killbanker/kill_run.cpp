@@ -112,6 +112,8 @@ public:
 private:
     void evaluateRow();
     void writeRow(int r, bool forecast);
+    void writeDrawCells(int r, const DrawRecord& record, int32_t target);
+    void writeForecastCells(int r);
 
     Workspace& ws_;
     const KillRunRequest& request_;
@@ -147,45 +149,56 @@ void KillRunner::evaluateRow() {
     }
 }
 
-void KillRunner::writeRow(int r, bool forecast) {
+void KillRunner::writeDrawCells(int r, const DrawRecord& record, int32_t target) {
     const KillPage page = request_.page;
     const bool custom = page == KillPage::CustomKill;
+    const DrawTestValues draw = drawTestValues(page, ws_.params, record, target);
+    g_.testedValues[static_cast<std::size_t>(r)] = draw.values;
+    g_.at(r, 0) = {std::to_string(r), KillCellRole::Order};
+    g_.at(r, 1) = {std::to_string(record.fields[0]), KillCellRole::Issue};
+    g_.at(r, 2) = {draw.numbersText, KillCellRole::Numbers};
+    if (custom) g_.at(r, 3) = {std::to_string(target), KillCellRole::Target};
+    std::vector<bool> right(values_.size());
+    for (std::size_t j = 0; j < values_.size(); ++j) {
+        right[j] = valueIsRight(page, draw, values_[j]);
+        KillCell& cell = g_.at(r, g_.firstFormulaColumn + static_cast<int>(j));
+        cell = {formulaCellText(custom, failed_[j], values_[j]), KillCellRole::FormulaOther};
+        if (!right[j]) continue;
+        cell.text += kRightMark;
+        cell.role = KillCellRole::FormulaRight;
+        ++g_.rightCounts[j];
+    }
+    writeCountColumns(g_, r, right, values_, draw.values);
+}
+
+void KillRunner::writeForecastCells(int r) {
+    const bool custom = request_.page == KillPage::CustomKill;
+    g_.at(r, 1) = {kForecastRowCaption, KillCellRole::Issue};
+    for (std::size_t j = 0; j < values_.size(); ++j)
+        g_.at(r, g_.firstFormulaColumn + static_cast<int>(j)) = {formulaCellText(custom, failed_[j], values_[j]),
+                                                                 KillCellRole::FormulaOther};
+}
+
+void KillRunner::writeRow(int r, bool forecast) {
+    const KillPage page = request_.page;
     const t_s_dm& store = ws_.MainStore;
     const DrawRecord& record = store.Row(store.RecNo());
+    // The custom page's target is read on draw rows only; a failure counts as −1.
     int32_t target = -1;
-    if (custom && !forecast && !evaluator_.evaluate(request_.target, target)) target = -1;
+    if (page == KillPage::CustomKill && !forecast && !evaluator_.evaluate(request_.target, target)) target = -1;
     evaluateRow();
 
     g_.rowKinds[static_cast<std::size_t>(r)] = forecast ? KillRowKind::Forecast : KillRowKind::Draw;
     g_.formulaValues[static_cast<std::size_t>(r)] = values_;
     if (forecast) {
-        g_.at(r, 1) = {kForecastRowCaption, KillCellRole::Issue};
+        writeForecastCells(r);
     } else {
-        const DrawTestValues draw = drawTestValues(page, ws_.params, record, target);
-        g_.testedValues[static_cast<std::size_t>(r)] = draw.values;
-        g_.at(r, 0) = {std::to_string(r), KillCellRole::Order};
-        g_.at(r, 1) = {std::to_string(record.fields[0]), KillCellRole::Issue};
-        g_.at(r, 2) = {draw.numbersText, KillCellRole::Numbers};
-        if (custom) g_.at(r, 3) = {std::to_string(target), KillCellRole::Target};
-        std::vector<bool> right(values_.size());
-        for (std::size_t j = 0; j < values_.size(); ++j) right[j] = valueIsRight(page, draw, values_[j]);
-        for (std::size_t j = 0; j < values_.size(); ++j) {
-            KillCell& cell = g_.at(r, g_.firstFormulaColumn + static_cast<int>(j));
-            cell = {formulaCellText(custom, failed_[j], values_[j]), KillCellRole::FormulaOther};
-            if (!right[j]) continue;
-            cell.text += kRightMark;
-            cell.role = KillCellRole::FormulaRight;
-            ++g_.rightCounts[j];
-        }
-        writeCountColumns(g_, r, right, values_, draw.values);
+        writeDrawCells(r, record, target);
     }
-    if (forecast)
-        for (std::size_t j = 0; j < values_.size(); ++j)
-            g_.at(r, g_.firstFormulaColumn + static_cast<int>(j)) = {
-                formulaCellText(custom, failed_[j], values_[j]), KillCellRole::FormulaOther};
     int lo = 0, hi = 0;
     listRange(page, lo, hi);
-    g_.at(r, g_.listColumn) = {valueListText(values_, lo, hi, request_.display, custom), KillCellRole::List};
+    g_.at(r, g_.listColumn) = {valueListText(values_, lo, hi, request_.display, page == KillPage::CustomKill),
+                               KillCellRole::List};
 }
 
 void KillRunner::run(int startRow, int forecastRow) {

@@ -56,6 +56,11 @@ const FormulaSetKind* findFormulaSetKind(std::string_view prefix) {
     return nullptr;
 }
 
+int formulaSetKindIndex(std::string_view prefix) {
+    const FormulaSetKind* kind = findFormulaSetKind(prefix);
+    return kind ? static_cast<int>(kind - kFormulaSetKinds.data()) : -1;
+}
+
 std::filesystem::path formulaSetPath(const std::filesystem::path& folder, const FormulaSetKind& kind,
                                      int type) {
     return programPath(folder, "save\\" + std::string(kind.prefix) + std::to_string(type) + ".txt");

@@ -45,6 +45,8 @@ struct FormulaSet {
 
 // The kind with this file prefix, nullptr when none has it.
 const FormulaSetKind* findFormulaSetKind(std::string_view prefix);
+// Its position in kFormulaSetKinds (and so in the array of loadFormulaSets), −1 when none has it.
+int formulaSetKindIndex(std::string_view prefix);
 
 // "save\" + prefix + type + ".txt" below the program folder.
 std::filesystem::path formulaSetPath(const std::filesystem::path& folder, const FormulaSetKind& kind,

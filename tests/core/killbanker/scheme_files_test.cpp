@@ -24,6 +24,8 @@ TEST(SchemeEditing, ImportFillsTheSchemeFromIndexOneUpToItsCapacity) {
     set.setFormula(3, 2, "z_hz");
     EXPECT_EQ(set.schemeFormulas(3, 3), (std::vector<std::string>{"f_num1+1", "z_hz", "f_num1+3"}));
     EXPECT_EQ(findFormulaSetKind("selfsh"), nullptr);
+    EXPECT_EQ(formulaSetKindIndex("lmsh"), 2);
+    EXPECT_EQ(formulaSetKindIndex("selfsh"), -1);
     // Indices outside the set change nothing.
     const auto before = set.formulas;
     EXPECT_FALSE(set.setFormula(11, 1, "x"));

@@ -208,12 +208,11 @@ int runSearch(CliContext& ctx) {
     if (auto e = search.start(ws, settings); !e.empty()) return fail(ctx, e);
     if (search.drawsInRange() == 0) return fail(ctx, "搜索范围内没有开奖数据");
 
-    std::string lastError;
     while (!search.accepted() && (limit < 0 || search.candidatesTested() < limit)) {
         const long left = limit < 0 ? -1 : limit - search.candidatesTested();
         const SearchStepResult step = search.step(kSearchStepBudget, left);
-        if (!step.error.empty() && step.error != lastError) *ctx.err << step.error << '\n';
-        if (!step.error.empty()) lastError = step.error;
+        // Only the coefficients vary between candidates, so a failure of one is the failure of all.
+        if (!step.error.empty()) return fail(ctx, step.error);
     }
     auto& out = *ctx.out;
     if (search.accepted()) {

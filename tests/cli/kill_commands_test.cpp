@@ -141,6 +141,10 @@ TEST_F(KillCommands, SearchStopsAtTheLimit) {
     EXPECT_EQ(empty.err, "qorvel-cli: 搜索范围内没有开奖数据\n");
     EXPECT_EQ(run({"search", "selfsh", "--indicator", "z_hw"}).err, "qorvel-cli: 自定义杀号需要 --target\n");
     EXPECT_EQ(run({"search", "hmsh"}).err, "qorvel-cli: 缺少 --indicator\n");
+    // Through the evaluator a failing candidate stops the headless search instead of repeating forever.
+    const auto failing = run({"search", "hmsh", "--indicator", "xyz(", "--quick", "0"});
+    EXPECT_EQ(failing.status, 1);
+    EXPECT_EQ(failing.err, "qorvel-cli: 公式有误:xyz函数不存在\n");
 }
 
 }  // namespace

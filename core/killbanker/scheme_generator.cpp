@@ -36,11 +36,12 @@ bool SchemeGenerator::rejectedAt(int i, int longest) const {
     if (settings_.limitFormulaWrongRun && longest > settings_.maxFormulaWrongRun) return true;
     const SchemeLimit& scheme = settings_.schemeWrongRun;
     if (scheme.on && q < scheme.formulas) {
-        // The run of consecutive draws around this one on which some formula of the scheme was wrong.
+        // The run of consecutive draws around this one on which some formula of the scheme was wrong; the
+        // count stops as soon as it exceeds the limit.
+        auto marked = [&](int d) { return firstWrong_[static_cast<std::size_t>(d)] != kNoWrongFormula; };
         int run = 1;
-        for (int d = i - 1; d >= 0 && firstWrong_[static_cast<std::size_t>(d)] != kNoWrongFormula; --d) ++run;
-        for (int d = i + 1; d < draws_.count() && firstWrong_[static_cast<std::size_t>(d)] != kNoWrongFormula; ++d)
-            ++run;
+        for (int d = i - 1; d >= 0 && marked(d) && run <= scheme.limit; --d) ++run;
+        for (int d = i + 1; d < draws_.count() && marked(d) && run <= scheme.limit; ++d) ++run;
         if (run > scheme.limit) return true;
     }
     const SchemeLimit& perDraw = settings_.wrongPerDraw;

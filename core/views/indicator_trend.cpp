@@ -1,0 +1,97 @@
+#include "views/indicator_trend.h"
+
+#include <cstdlib>
+
+#include "engine/derived_series.h"
+#include "engine/indicators.h"
+#include "engine/tgs.h"
+
+namespace qorvel {
+namespace {
+
+constexpr int kTails = 10;
+constexpr int kRoads = 3;
+
+struct FeatureName {
+    const char* name;
+    TrendFeature feature;
+};
+
+constexpr FeatureName kFeatureNames[] = {
+    {"奇偶", TrendFeature::OddEven},  {"质合", TrendFeature::PrimeComposite},    {"012路", TrendFeature::Road},
+    {"尾数", TrendFeature::Tail},     {"振幅", TrendFeature::Amplitude},         {"遗漏", TrendFeature::Omission},
+    {"遗漏振幅", TrendFeature::OmissionAmplitude}, {"大小", TrendFeature::Size}, {"除", TrendFeature::Remainder},
+};
+
+void setLabels(TrendSeries& s, std::initializer_list<const char*> labels) {
+    s.categoryCount = static_cast<int>(labels.size());
+    s.labels = {""};
+    for (const char* l : labels) s.labels.emplace_back(l);
+}
+
+int32_t featureAt(const TrendSeries& s, const TrendFeatureChoice& c, int i) {
+    const int32_t v = s.values[i];
+    // The derived features read the indicator series with 1-based indices.
+    auto valueAt = [&](int r) { return s.values[r - 1]; };
+    switch (c.feature) {
+        case TrendFeature::OddEven: return v % 2 + 1;
+        case TrendFeature::PrimeComposite: return isPrime(v) ? 2 : 1;
+        case TrendFeature::Road: return v % kRoads + 1;
+        case TrendFeature::Tail: return v % kTails;
+        case TrendFeature::Amplitude: return amplitudeAtRow(i + 1, valueAt);
+        case TrendFeature::Omission: return omissionAtRow(i + 1, valueAt);
+        case TrendFeature::OmissionAmplitude: return omissionAmplitudeAtRow(i + 1, valueAt);
+        case TrendFeature::Size: return v < c.middle ? 1 : 2;
+        case TrendFeature::Remainder: return c.divisor != 0 ? v % c.divisor : 0;
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::optional<TrendFeature> parseTrendFeature(std::string_view name) {
+    for (const auto& f : kFeatureNames)
+        if (name == f.name) return f.feature;
+    return std::nullopt;
+}
+
+std::string trendFeatureName(const TrendFeatureChoice& c) {
+    if (c.feature == TrendFeature::Remainder) return "除" + std::to_string(c.divisor) + "余数";
+    for (const auto& f : kFeatureNames)
+        if (f.feature == c.feature) return f.name;
+    return {};
+}
+
+TrendSeries computeTrendSeries(Workspace& ws, std::string_view formula, const std::string& title,
+                               const TrendFeatureChoice& choice) {
+    TrendSeries s;
+    switch (choice.feature) {
+        case TrendFeature::OddEven: setLabels(s, {"偶", "奇"}); break;
+        case TrendFeature::PrimeComposite: setLabels(s, {"合", "质"}); break;
+        case TrendFeature::Road: setLabels(s, {"0", "1", "2"}); break;
+        case TrendFeature::Size: setLabels(s, {"小", "大"}); break;
+        default: break;
+    }
+    s.indicatorTitle = title;
+    s.featureTitle = title + "的" + trendFeatureName(choice);
+
+    t_s_dm& store = ws.MainStore;
+    CursorReturn back(store);
+    tgs evaluator(ws);
+    for (int r = 1; r <= store.Count(); ++r) {
+        store.SetRecNo(r);
+        int32_t result = 0;
+        if (!evaluator.evaluate(formula, result)) {
+            s.error = kTrendFormulaError + evaluator.errorText();
+            s.issues.clear();
+            s.values.clear();
+            return s;
+        }
+        s.issues.push_back(store.GetField(0));
+        s.values.push_back(absoluteDifference(result, 0));
+    }
+    for (int i = 0; i < static_cast<int>(s.values.size()); ++i) s.features.push_back(featureAt(s, choice, i));
+    return s;
+}
+
+}  // namespace qorvel

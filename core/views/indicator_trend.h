@@ -1,0 +1,48 @@
+// The series of the indicator trend view: a formula's value at every draw and one feature of it
+// (odd/even, prime/composite, remainder, size, tail, amplitude, omission), with the chart titles and the
+// category labels of the feature chart.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "types/workspace.h"
+
+namespace qorvel {
+
+enum class TrendFeature { OddEven, PrimeComposite, Road, Tail, Amplitude, Omission, OmissionAmplitude, Size, Remainder };
+
+constexpr int kDefaultTrendMiddle = 17;   // cb_zbzs_zjz
+constexpr int kDefaultTrendDivisor = 4;   // cb_zbzs_ys
+constexpr const char* kTrendFormulaError = "公式有误:";
+constexpr const char* kTrendUnsupported =
+    "该指标或它的指标特征在本软件中暂不支持，请选择其他指标或其他指标特征进行分析。";
+
+struct TrendFeatureChoice {
+    TrendFeature feature = TrendFeature::OddEven;
+    int middle = kDefaultTrendMiddle;
+    int divisor = kDefaultTrendDivisor;
+};
+
+// The feature of a name as the combo and radios write it: 奇偶 质合 012路 尾数 振幅 遗漏 遗漏振幅 大小 除.
+std::optional<TrendFeature> parseTrendFeature(std::string_view name);
+// The feature's name in the feature chart's title ("奇偶", "大小", "除4余数", …).
+std::string trendFeatureName(const TrendFeatureChoice& choice);
+
+struct TrendSeries {
+    std::vector<int32_t> issues, values, features;  // one per draw, oldest first
+    std::string indicatorTitle, featureTitle;
+    int categoryCount = 0;            // > 0: the feature chart labels its values with `labels`
+    std::vector<std::string> labels;  // labels[v] for v = 1…categoryCount (index 0 empty)
+    std::string error;                // "公式有误:" + the evaluator's text when a draw failed; then nothing else
+};
+
+// Evaluates the formula at every draw (v = |result|) and derives the feature; the cursor of ws.MainStore
+// is back where it was. title is the selected node's text.
+TrendSeries computeTrendSeries(Workspace& ws, std::string_view formula, const std::string& title,
+                               const TrendFeatureChoice& choice);
+
+}  // namespace qorvel

@@ -182,6 +182,17 @@ int associationTile(int marking, uint8_t code, bool inPattern) {
     return marking == kKeepStrongOnly ? kTilePlain : kTileWeak;
 }
 
+bool toggleDistributionSelection(SelectionFlags& selection, int n, int mainCount) {
+    if (n < 1 || n > kSelectionNumbers) return false;
+    if (!selection[n]) {
+        int selected = 0;
+        for (int k = 1; k <= kSelectionNumbers; ++k) selected += selection[k];
+        if (selected >= mainCount) return false;
+    }
+    selection[n] = !selection[n];
+    return true;
+}
+
 int distributionStartRow(int drawCount, int dataRows) {
     return drawCount < dataRows ? 1 : std::max(drawCount - (dataRows - 2), 1);
 }

@@ -69,6 +69,14 @@ struct DistributionRow {
     std::vector<Temperature> temperatures;  // cold/warm/hot mode: index n (1…MainTo), every number
 };
 
+// A left click on number n of the selection row: a selected number is released; an unselected one is
+// taken unless mainCount numbers are selected already. Returns whether the selection changed.
+bool toggleDistributionSelection(SelectionFlags& selection, int n, int mainCount);
+
+// A left click on a tail of the tail table's selection row: states cycle 0 → 1 → 2 → 3 → 0.
+constexpr int kTailSelectionStates = 4;
+constexpr int nextTailSelectionState(int state) { return (state + 1) % kTailSelectionStates; }
+
 // The chart's top row for a window of dataRows rows when none is set yet.
 int distributionStartRow(int drawCount, int dataRows = kDistributionDataRows);
 

@@ -94,4 +94,20 @@ TrendSeries computeTrendSeries(Workspace& ws, std::string_view formula, const st
     return s;
 }
 
+std::string trendMemoLine(const std::string& title, int32_t minimum, int32_t maximum, const RunLengths& repeats,
+                          const RunLengths& rises, const RunLengths& falls) {
+    auto text = [](int64_t v) { return std::to_string(v); };
+    auto runs = [&](const char* kind, const RunLengths& r) {
+        return std::string("（最小") + kind + "：" + text(r.min) + "；最大" + kind + "：" + text(r.max) + "；当前" +
+               kind + "：" + text(r.current) + "）；";
+    };
+    const int64_t middle = (static_cast<int64_t>(minimum) + maximum) / 2;
+    return title + "统计结果：" + "（最小值：" + text(minimum) + "；最大值：" + text(maximum) + "；中间值：" +
+           text(middle) + "）；" + runs("遗传", repeats) + runs("升序", rises) + runs("降序", falls);
+}
+
+std::string trendMemoRangeLine(int32_t fromIssue, int32_t toIssue) {
+    return "（统计范围：从" + std::to_string(fromIssue) + "至" + std::to_string(toIssue) + "）";
+}
+
 }  // namespace qorvel

@@ -45,4 +45,16 @@ struct TrendSeries {
 TrendSeries computeTrendSeries(Workspace& ws, std::string_view formula, const std::string& title,
                                const TrendFeatureChoice& choice);
 
+// Run lengths of a series over the statistics range: the open run and the longest and shortest closed.
+struct RunLengths {
+    int current = 0, max = 0, min = 0;
+};
+
+// Line 1 or 2 of m_zbzs_tj: the chart's title, "统计结果：", its value range with the middle value
+// (truncated), and its repeat, rise and fall runs.
+std::string trendMemoLine(const std::string& title, int32_t minimum, int32_t maximum, const RunLengths& repeats,
+                          const RunLengths& rises, const RunLengths& falls);
+// Line 3: "（统计范围：从" + the first issue + "至" + the last issue + "）".
+std::string trendMemoRangeLine(int32_t fromIssue, int32_t toIssue);
+
 }  // namespace qorvel

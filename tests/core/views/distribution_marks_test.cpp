@@ -152,3 +152,22 @@ TEST(DistributionTemperatures, EachRowClassifiedBeforeItsDraw) {
 
 }  // namespace
 }  // namespace qorvel
+
+namespace qorvel {
+namespace {
+
+TEST(DistributionSelection, AtMostTheMainCountNumbers) {
+    SelectionFlags selection{};
+    for (int n = 1; n <= 6; ++n) EXPECT_TRUE(toggleDistributionSelection(selection, n, 6));
+    EXPECT_FALSE(toggleDistributionSelection(selection, 7, 6));  // a seventh number changes nothing
+    EXPECT_FALSE(selection[7]);
+    EXPECT_TRUE(toggleDistributionSelection(selection, 3, 6));   // releasing is always allowed
+    EXPECT_FALSE(selection[3]);
+    EXPECT_TRUE(toggleDistributionSelection(selection, 7, 6));
+    EXPECT_FALSE(toggleDistributionSelection(selection, 50, 6));
+    EXPECT_EQ(nextTailSelectionState(3), 0);
+    EXPECT_EQ(nextTailSelectionState(1), 2);
+}
+
+}  // namespace
+}  // namespace qorvel

@@ -155,3 +155,16 @@ TEST_F(TrendSeriesTest, TitlesLabelsAndErrors) {
 
 }  // namespace
 }  // namespace qorvel
+
+namespace qorvel {
+namespace {
+
+TEST(TrendMemo, LinesOfTheStatisticsMemo) {
+    EXPECT_EQ(trendMemoLine("和值", -3, 8, {1, 4, 0}, {0, 2, 0}, {2, 3, 1}),
+              "和值统计结果：（最小值：-3；最大值：8；中间值：2）；（最小遗传：0；最大遗传：4；当前遗传：1）；"
+              "（最小升序：0；最大升序：2；当前升序：0）；（最小降序：1；最大降序：3；当前降序：2）；");
+    EXPECT_EQ(trendMemoRangeLine(2020001, 9999999), "（统计范围：从2020001至9999999）");
+}
+
+}  // namespace
+}  // namespace qorvel

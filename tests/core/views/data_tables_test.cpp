@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/engine_test_support.h"
+#include "engine/indicators.h"
 
 namespace qorvel {
 namespace {
@@ -92,6 +93,20 @@ TEST_F(DataTables, SpecialColumnsOfTableThreeWithoutSpecialNumbers) {
     EXPECT_EQ(t.header[7], "冷温热比");  // no special number column
     EXPECT_EQ(cell(t, 0, "蓝号冷温热比"), "0:0:0");
     EXPECT_TRUE(buildDataTable(*ws, 4).header.empty());
+}
+
+TEST(DataTableTemperatures, AgreeWithTheTemperatureIndicatorsAfterTheFirstDraw) {
+    auto ws = testing::sampleWorkspace(300);
+    const DataTable t = buildDataTable(*ws, 3);
+    std::size_t column = 0;
+    while (t.header[column] != "冷温热比") ++column;
+    for (int r = 2; r <= ws->MainStore.Count(); ++r) {
+        ws->MainStore.SetRecNo(r);
+        const std::string expected = std::to_string(indicatorValue(*ws, "z_lwr_lmgs")) + ":" +
+                                     std::to_string(indicatorValue(*ws, "z_lwr_wmgs")) + ":" +
+                                     std::to_string(indicatorValue(*ws, "z_lwr_rmgs"));
+        ASSERT_EQ(t.rows[r - 1][column], expected) << "draw " << r;
+    }
 }
 
 }  // namespace

@@ -171,3 +171,30 @@ TEST(DistributionSelection, AtMostTheMainCountNumbers) {
 
 }  // namespace
 }  // namespace qorvel
+
+namespace qorvel {
+namespace {
+
+// Over windows of the sample history: a drawn cell has an association code exactly when it belongs to a
+// consecutive pair, a repeat or a diagonal pair.
+TEST(AssociationCodes, AgreeWithTheSinglePatternsOnTheSample) {
+    const auto draws = testing::sampleSsqDraws();
+    ASSERT_GT(draws.size(), 200u);
+    for (int start : {0, 57, 150}) {
+        DrawnMatrix m(44, 33);
+        for (int r = 0; r < 44; ++r)
+            for (int f = 1; f <= 6; ++f) m.set(r, draws[start + r][f]);
+        const CodeMatrix codes = classifyAssociations(m);
+        const CodeMatrix across = singlePattern(m, 1), down = singlePattern(m, 2), diagonal = singlePattern(m, 5);
+        for (int r = 0; r < 44; ++r)
+            for (int n = 1; n <= 33; ++n) {
+                if (!m.drawn(r, n)) continue;
+                const bool inPattern = across[r][n] || down[r][n] || diagonal[r][n];
+                EXPECT_EQ(codes[r][n] != 0, inPattern) << start << ": row " << r << " number " << n;
+                if (across[r][n]) EXPECT_TRUE(codes[r][n] == 1 || codes[r][n] >= 4) << r << "," << n;
+            }
+    }
+}
+
+}  // namespace
+}  // namespace qorvel

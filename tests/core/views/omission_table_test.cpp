@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/engine_test_support.h"
 #include "test_support.h"
+#include "views/statistics_page.h"
 #include "views/view_colours.h"
 
 namespace qorvel {
@@ -145,6 +147,26 @@ TEST(TailOmissionTable, ATailTwiceInADrawCountsOnce) {
     EXPECT_EQ(stats[2][2], "0");  // tail 1: one omission of 1 over two occurrences, halves to even
     const auto odd = buildTailOmissionTable(store, params, 1, 3, 2);
     EXPECT_EQ(odd.ordering.numbers, (std::vector<int>{0, 2, 4, 6, 8, 1, 3, 5, 7, 9}));
+}
+
+}  // namespace
+}  // namespace qorvel
+
+namespace qorvel {
+namespace {
+
+// Over the whole sample history the table's occurrences are the statistics page's counts, and for every
+// number drawn at least once its current omission is the page's omission at the last draw.
+TEST(NumberOmissionTableOnSample, AgreesWithTheStatisticsPageOverAllDraws) {
+    auto ws = testing::sampleWorkspace(400);
+    const auto table = buildNumberOmissionTable(ws->MainStore, ws->params, 1, ws->MainStore.Count(), 0);
+    const auto stats = computeStatistics(*ws, nearRange(ws->MainStore, 0), 3);
+    for (int n = 1; n <= 33; ++n) {
+        const auto& column = table.statistics[n - 1];
+        const auto& page = stats.main.byNumber[n - 1];
+        EXPECT_EQ(column.occurrences, page.count) << n;
+        if (page.count > 0) EXPECT_EQ(column.currentOmission, page.omission) << n;
+    }
 }
 
 }  // namespace

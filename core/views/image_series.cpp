@@ -114,6 +114,28 @@ SpreadPoint spreadPoint(const t_s_dm& store, const TypeParams& p, int row, Sprea
     return point;
 }
 
+SpreadAxis spreadAxis(SpreadMode mode) {
+    // Labelled values as the axis writes them: every major tick from the first above the axis.
+    auto labels = [](int from, int to, int step) {
+        std::vector<std::string> out;
+        for (int v = from; v <= to; v += step) out.push_back(std::to_string(v));
+        return out;
+    };
+    constexpr double kMeanReference = 13.5, kVariationReference = 50;
+    switch (mode) {
+        case SpreadMode::Mean: return {4, 32, 1, 4, labels(8, 32, 4), kMeanReference};
+        case SpreadMode::StandardDeviation: return {10, 210, 5, 20, labels(3, 21, 2), -1};
+        case SpreadMode::Variation: return {0, 100, 2, 10, labels(10, 100, 10), kVariationReference};
+    }
+    return {};
+}
+
+GapColour gapPositionColour(int position) {
+    static constexpr GapColour kColours[] = {{255, 255, 255}, {255, 0, 0}, {51, 138, 140},
+                                             {128, 0, 128},   {0, 128, 0}, {0, 0, 255}};
+    return (position >= 1 && position <= 6) ? kColours[position - 1] : GapColour{0, 0, 0};
+}
+
 ExtensionChoice defaultExtensionChoice(ExtensionKind kind) {
     switch (kind) {
         case ExtensionKind::OmissionRange: return {kind, 0, 1, 1};

@@ -57,6 +57,21 @@ struct SpreadPoint {
 };
 SpreadPoint spreadPoint(const t_s_dm& store, const TypeParams& params, int row, SpreadMode mode);
 
+// The y axis of a 离中量 mode, in plotted units: range, tick steps, the labelled values as shown and the
+// dashed reference line's height above the axis (negative: none).
+struct SpreadAxis {
+    int yFrom = 0, yTo = 0, minorStep = 1, majorStep = 1;
+    std::vector<std::string> labels;  // one per labelled tick, bottom to top
+    double referenceAbove = -1;
+};
+SpreadAxis spreadAxis(SpreadMode mode);
+
+// The fill colour of main-number position k (1…6) in 间隔分析: white, red, (51,138,140), purple, green, blue.
+struct GapColour {
+    uint8_t r, g, b;
+};
+GapColour gapPositionColour(int position);
+
 // 扩展系列一: the related-value code of radio k with its parameters.
 enum class ExtensionKind { OmissionRange = 0, Zone, Remainder, Difference, Sum, PreviousDifference, PreviousSum };
 struct ExtensionChoice {

@@ -274,7 +274,13 @@ StatisticsResult computeStatistics(Workspace& ws, const StatisticsRange& range, 
     if (range.endRow >= 1 && range.endRow <= store.Count()) result.endIssue = store.Row(range.endRow).fields[0];
     result.main = zoneStatistics(store, range, 1, p.MainCount, p.MainTo);
     result.special = zoneStatistics(store, range, p.MainCount + 1, p.MainCount + p.SpecialCount, p.SpecialTo);
-    if (result.endIssue != 0) classifyColdHot(ws.MainStore, p, ws.coldHot, result.endIssue, ws.coldHotLists);
+    if (result.endIssue != 0) {
+        classifyColdHot(ws.MainStore, p, ws.coldHot, result.endIssue, ws.coldHotLists);
+    } else {
+        for (tseqlist* list : {&ws.coldHotLists.mainCold, &ws.coldHotLists.mainWarm, &ws.coldHotLists.mainHot,
+                               &ws.coldHotLists.specialCold, &ws.coldHotLists.specialWarm, &ws.coldHotLists.specialHot})
+            list->clear();
+    }
     result.mainColdHotLine = mainColdHotLine(ws.coldHotLists);
     result.specialColdHotLine = specialColdHotLine(ws.coldHotLists);
     result.items = itemisedStatistics(ws, range, divisor);

@@ -47,6 +47,18 @@ TEST(ImageSeries, SpreadOfOneDraw) {
     }
 }
 
+TEST(ImageSeries, SpreadAxes) {
+    const SpreadAxis mean = spreadAxis(SpreadMode::Mean);
+    EXPECT_EQ(mean.labels, (std::vector<std::string>{"8", "12", "16", "20", "24", "28", "32"}));
+    EXPECT_EQ(mean.referenceAbove, 13.5);
+    const SpreadAxis deviation = spreadAxis(SpreadMode::StandardDeviation);
+    EXPECT_EQ(deviation.labels.front(), "3");
+    EXPECT_EQ(deviation.labels.back(), "21");
+    EXPECT_LT(deviation.referenceAbove, 0);
+    EXPECT_EQ(spreadAxis(SpreadMode::Variation).labels.size(), 10u);
+    EXPECT_EQ(gapPositionColour(3).g, 138);
+}
+
 TEST(ImageSeries, OmissionHistoryOfOneNumber) {
     auto ws = workspaceWith({{2020001, 1, 2, 3, 4, 5, 6, 1},
                              {2020002, 5, 7, 8, 9, 10, 11, 1},

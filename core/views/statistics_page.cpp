@@ -107,6 +107,8 @@ public:
         share(second, total - count, total);
         rows_.back().barWidth = kItemBarWidth - rows_[rows_.size() - 2].barWidth;
     }
+    // Keeps the last row's bar but shows no percentage beside it.
+    void dropPercent() { rows_.back().percent.clear(); }
     void plain(const std::string& caption, const std::string& value) {
         rows_.push_back({sheet_, group_, caption, value, "", -1});
     }
@@ -123,10 +125,8 @@ void histogram(ItemRows& rows, const char* group, const std::array<int64_t, 8>& 
     int64_t weighted = 0;
     for (int v = range[0]; v <= range[1]; ++v) {
         const std::string caption = std::to_string(v) + kind;
-        if (percentages)
-            rows.share(caption, bins[v], draws, "期");
-        else
-            rows.plain(caption, std::to_string(bins[v]) + "期");
+        rows.share(caption, bins[v], draws, "期");
+        if (!percentages) rows.dropPercent();
         weighted += v * bins[v];
     }
     rows.plain(averageCaption, fixedQuotient(weighted, draws, 1) + unit);

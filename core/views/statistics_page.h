@@ -61,7 +61,7 @@ struct ItemisedRow {
     std::string caption;     // "奇数个数:", "2个尾数:", "一区：", …
     std::string value;       // the text after the caption, unit included ("1203", "35期", "3.5个")
     std::string percent;     // "57.3%" or empty
-    int barWidth = -1;       // pixels of the bar beside the count, −1 without a bar
+    int barWidth = -1;       // pixels of the bar beside a count (its share of 70), −1 for other rows
 };
 
 struct StatisticsResult {

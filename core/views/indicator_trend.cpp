@@ -2,7 +2,10 @@
 
 #include <cstdlib>
 
+#include "engine/custom_indicators.h"
 #include "engine/derived_series.h"
+#include "engine/indicator_catalogue.h"
+#include "engine/indicator_menu.h"
 #include "engine/indicators.h"
 #include "engine/tgs.h"
 
@@ -92,6 +95,27 @@ TrendSeries computeTrendSeries(Workspace& ws, std::string_view formula, const st
     }
     for (int i = 0; i < static_cast<int>(s.values.size()); ++i) s.features.push_back(featureAt(s, choice, i));
     return s;
+}
+
+std::vector<TrendTreeCategory> trendTree(std::string_view specialLabel, const std::vector<std::string>& savedLines) {
+    std::vector<TrendTreeCategory> tree;
+    for (const IndicatorMenuPage& page : indicatorMenuPages()) {
+        TrendTreeCategory category{page.title, {}};
+        for (const IndicatorMenuItem& item : page.items) category.items.push_back({item.name, item.expression});
+        tree.push_back(std::move(category));
+    }
+    TrendTreeCategory special{std::string(specialLabel) + "系列", {}};
+    for (const CatalogueEntry& entry : indicatorCatalogue())
+        if (entry.code.starts_with("f_"))
+            special.items.push_back({displayName(entry, specialLabel), std::string(entry.code)});
+    tree.push_back(std::move(special));
+    TrendTreeCategory saved{"保存的自定义指标", {}};
+    for (const std::string& line : savedLines) {
+        const CustomIndicator indicator = splitIndicatorLine(line);
+        if (!indicator.formula.empty()) saved.items.push_back({indicator.name, indicator.formula});
+    }
+    tree.push_back(std::move(saved));
+    return tree;
 }
 
 std::string trendMemoLine(const std::string& title, int32_t minimum, int32_t maximum, const RunLengths& repeats,

@@ -45,6 +45,19 @@ struct TrendSeries {
 TrendSeries computeTrendSeries(Workspace& ws, std::string_view formula, const std::string& title,
                                const TrendFeatureChoice& choice);
 
+// The indicator tree tv_zbzs: ten categories, each child a display name with the formula it draws.
+struct TrendTreeItem {
+    std::string name;     // the node text
+    std::string formula;  // the node data: a code or any formula
+};
+struct TrendTreeCategory {
+    std::string title;
+    std::vector<TrendTreeItem> items;
+};
+// The eight indicator menu pages, the special numbers' codes of the catalogue under SpecialLabel + "系列",
+// and the saved custom indicators (lines of the saved-indicator file) under "保存的自定义指标".
+std::vector<TrendTreeCategory> trendTree(std::string_view specialLabel, const std::vector<std::string>& savedLines);
+
 // Run lengths of a series over the statistics range: the open run and the longest and shortest closed.
 struct RunLengths {
     int current = 0, max = 0, min = 0;

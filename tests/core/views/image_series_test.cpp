@@ -171,6 +171,21 @@ TEST_F(TrendSeriesTest, TitlesLabelsAndErrors) {
 namespace qorvel {
 namespace {
 
+TEST(TrendTree, TenCategoriesInOrder) {
+    const auto tree = trendTree("蓝号", {"z_hz+1        和值加一", "", "f_num1"});
+    ASSERT_EQ(tree.size(), 10u);
+    const char* titles[] = {"常规系列", "和值系列", "振幅系列", "遗漏系列", "遗漏振幅",
+                            "振幅遗漏", "线和线差", "尾数系列", "蓝号系列", "保存的自定义指标"};
+    for (int k = 0; k < 10; ++k) EXPECT_EQ(tree[k].title, titles[k]);
+    EXPECT_EQ(tree[0].items.front().formula, "z_num1");
+    EXPECT_EQ(tree[0].items.front().name, "主号一");
+    EXPECT_EQ(tree[8].items.front().formula.rfind("f_", 0), 0u);
+    ASSERT_EQ(tree[9].items.size(), 2u);
+    EXPECT_EQ(tree[9].items[0].name, "和值加一");
+    EXPECT_EQ(tree[9].items[0].formula, "z_hz+1");
+    EXPECT_EQ(tree[9].items[1].name, "");
+}
+
 TEST(TrendMemo, LinesOfTheStatisticsMemo) {
     EXPECT_EQ(trendMemoLine("和值", -3, 8, {1, 4, 0}, {0, 2, 0}, {2, 3, 1}),
               "和值统计结果：（最小值：-3；最大值：8；中间值：2）；（最小遗传：0；最大遗传：4；当前遗传：1）；"

@@ -1,5 +1,6 @@
 #include "views/indicator_trend.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "engine/custom_indicators.h"
@@ -116,6 +117,60 @@ std::vector<TrendTreeCategory> trendTree(std::string_view specialLabel, const st
     }
     tree.push_back(std::move(saved));
     return tree;
+}
+
+void TrendWindow::place(int lastIndex) {
+    if (startIndex == 0) startIndex = std::max(lastIndex - pointCount + 1, 1);
+}
+
+bool TrendWindow::zoomIn(int lastIndex) {
+    if (lastIndex < startIndex + kTrendZoomStep || pointCount - kTrendZoomStep <= 1) return false;
+    pointCount -= kTrendZoomStep;
+    startIndex += kTrendZoomStep;
+    return true;
+}
+
+bool TrendWindow::zoomOut() {
+    if (startIndex - kTrendZoomStep <= 1) return false;
+    pointCount += kTrendZoomStep;
+    startIndex -= kTrendZoomStep;
+    return true;
+}
+
+bool TrendWindow::extendTo(int n, int lastIndex) {
+    if (n <= 1 || lastIndex < n) return false;
+    startIndex += pointCount - n;
+    pointCount = n;
+    return true;
+}
+
+int TrendWindow::lastVisible(int lastIndex) const { return std::min(lastIndex, startIndex + pointCount - 1); }
+
+TrendYRange trendYRange(const std::vector<int32_t>& values, int displayMode, const TrendWindow& window,
+                        int mainCount, int32_t yMaxLimit) {
+    const int last = static_cast<int>(values.size());
+    const bool visibleOnly = displayMode == 1;
+    const int from = visibleOnly ? std::max(window.startIndex, 1) : 1;
+    const int to = visibleOnly ? window.lastVisible(last) : last;
+    TrendYRange range;
+    if (from > to) return range;
+    const auto [low, high] = std::minmax_element(values.begin() + from - 1, values.begin() + to);
+    range.yMin = *low;
+    range.yMax = *high;
+    if (displayMode == 2) range.yMax = yMaxLimit;
+    if (range.yMin == kInaccessibleValue && range.yMax == kInaccessibleValue) {
+        range.inaccessible = true;
+        range.yMin = 0;
+    }
+    // A flat series (or a limit at or below the minimum) would leave no span to scale by.
+    if (range.yMax <= range.yMin) range.yMax = range.yMin + std::max(mainCount - 1, 1);
+    return range;
+}
+
+IndexRange trendStatisticsRange(int statMode, const TrendWindow& window, int lastIndex, int statFrom, int statTo) {
+    if (statMode == 1) return {std::max(window.startIndex, 1), window.lastVisible(lastIndex)};
+    if (statMode == 2) return {std::max(statFrom, 1), std::min(statTo, lastIndex)};
+    return {1, lastIndex};
 }
 
 std::string trendMemoLine(const std::string& title, int32_t minimum, int32_t maximum, const RunLengths& repeats,

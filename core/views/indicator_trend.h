@@ -58,6 +58,47 @@ struct TrendTreeCategory {
 // and the saved custom indicators (lines of the saved-indicator file) under "保存的自定义指标".
 std::vector<TrendTreeCategory> trendTree(std::string_view specialLabel, const std::vector<std::string>& savedLines);
 
+// The window both charts share: the first visible point (1-based, 0 = not yet placed) and the number of
+// points; lastIndex is the number of draws.
+constexpr int kDefaultTrendPoints = 61;
+constexpr int kTrendZoomStep = 5;
+constexpr int kDefaultExtendPoints = 60;  // "扩至"
+struct TrendWindow {
+    int startIndex = 0;
+    int pointCount = kDefaultTrendPoints;
+
+    // Places an unplaced window on the newest draws (never before the first).
+    void place(int lastIndex);
+    // "放大": five points fewer, the window's end kept; refused when it would leave fewer than two
+    // points or run past the last draw.
+    bool zoomIn(int lastIndex);
+    // "缩小": five points more at the front; refused when the start would reach the first draw.
+    bool zoomOut();
+    // "扩至" n: n points ending where the window ends; refused for n < 2 or more points than draws.
+    bool extendTo(int n, int lastIndex);
+    // The last visible index.
+    int lastVisible(int lastIndex) const;
+};
+
+// The y range of a chart (displayMode 0 all draws, 1 the visible window, 2 all draws with yMaxLimit as
+// maximum). A range without span (a flat series, or a limit at or below the minimum) ends mainCount − 1
+// above its minimum, at least 1, so the chart never divides by zero.
+struct TrendYRange {
+    int32_t yMin = 0, yMax = 0;
+    bool inaccessible = false;  // every value is 999: yMin becomes 0 and "该指标不能访问" is shown
+};
+constexpr int32_t kInaccessibleValue = 999;
+constexpr const char* kTrendInaccessible = "该指标不能访问";
+TrendYRange trendYRange(const std::vector<int32_t>& values, int displayMode, const TrendWindow& window,
+                        int mainCount, int32_t yMaxLimit);
+
+// The indices the statistics memo covers: statMode 0 every draw, 1 the visible window, 2 the dialog's
+// range (clamped to the series).
+struct IndexRange {
+    int from = 1, to = 0;
+};
+IndexRange trendStatisticsRange(int statMode, const TrendWindow& window, int lastIndex, int statFrom, int statTo);
+
 // Run lengths of a series over the statistics range: the open run and the longest and shortest closed.
 struct RunLengths {
     int current = 0, max = 0, min = 0;

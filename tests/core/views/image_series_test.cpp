@@ -186,6 +186,73 @@ TEST(TrendTree, TenCategoriesInOrder) {
     EXPECT_EQ(tree[9].items[1].name, "");
 }
 
+TEST(TrendWindow, ZoomAndExtend) {
+    TrendWindow w;
+    w.place(100);
+    EXPECT_EQ(w.startIndex, 40);
+    TrendWindow shortHistory;
+    shortHistory.place(30);
+    EXPECT_EQ(shortHistory.startIndex, 1);
+
+    TrendWindow six{6, 61};
+    EXPECT_FALSE(six.zoomOut());  // 缩小 at 6 does nothing
+    TrendWindow seven{7, 61};
+    EXPECT_TRUE(seven.zoomOut());
+    EXPECT_EQ(seven.startIndex, 2);
+    EXPECT_EQ(seven.pointCount, 66);
+
+    TrendWindow narrow{10, 7};
+    EXPECT_TRUE(narrow.zoomIn(100));
+    EXPECT_EQ(narrow.pointCount, 2);
+    EXPECT_FALSE(narrow.zoomIn(100));  // never below two points
+    TrendWindow end{98, 61};
+    EXPECT_FALSE(end.zoomIn(100));
+
+    TrendWindow ext{40, 61};
+    EXPECT_TRUE(ext.extendTo(60, 100));
+    EXPECT_EQ(ext.startIndex, 41);
+    EXPECT_EQ(ext.pointCount, 60);
+    EXPECT_FALSE(ext.extendTo(1, 100));
+    EXPECT_FALSE(ext.extendTo(200, 100));
+}
+
+TEST(TrendWindow, YRangeByDisplayMode) {
+    const std::vector<int32_t> values = {5, 9, 3, 7, 7, 7};
+    const TrendWindow window{4, 3};
+    struct Case {
+        int mode, mainCount;
+        int32_t yMin, yMax;
+    } cases[] = {
+        {0, 6, 3, 9},
+        {1, 6, 7, 12},  // flat window widened by the main count − 1
+        {1, 1, 7, 8},   // a one-number type still gets a span
+        {2, 6, 3, 50},
+    };
+    EXPECT_EQ(trendYRange({4, 4, 4}, 0, window, 6, 50).yMax, 9);  // flat over all draws
+    EXPECT_EQ(trendYRange(values, 2, window, 6, 2).yMax, 8);       // a limit below the minimum
+    for (const auto& c : cases) {
+        const TrendYRange r = trendYRange(values, c.mode, window, c.mainCount, 50);
+        EXPECT_EQ(r.yMin, c.yMin) << c.mode;
+        EXPECT_EQ(r.yMax, c.yMax) << c.mode;
+    }
+    const TrendYRange inaccessible = trendYRange({999, 999}, 0, TrendWindow{1, 61}, 6, 50);
+    EXPECT_TRUE(inaccessible.inaccessible);
+    EXPECT_EQ(inaccessible.yMin, 0);
+    EXPECT_EQ(inaccessible.yMax, 999);
+}
+
+TEST(TrendMemo, StatisticsRangeByMode) {
+    const TrendWindow window{40, 61};
+    struct Case {
+        int mode, from, to;
+    } cases[] = {{0, 1, 90}, {1, 40, 90}, {2, 5, 90}};
+    for (const auto& c : cases) {
+        const IndexRange r = trendStatisticsRange(c.mode, window, 90, 5, 120);
+        EXPECT_EQ(r.from, c.from) << c.mode;
+        EXPECT_EQ(r.to, c.to) << c.mode;
+    }
+}
+
 TEST(TrendMemo, LinesOfTheStatisticsMemo) {
     EXPECT_EQ(trendMemoLine("和值", -3, 8, {1, 4, 0}, {0, 2, 0}, {2, 3, 1}),
               "和值统计结果：（最小值：-3；最大值：8；中间值：2）；（最小遗传：0；最大遗传：4；当前遗传：1）；"

@@ -110,7 +110,7 @@ int runStats(CliContext& ctx) {
     int near = kDefaultNearCount;
     if (auto it = a.options.find("--near"); it != a.options.end()) {
         auto v = parseNearCount(it->second);
-        if (!v || *v < 0) return badArgument(ctx, "--near 需要期数或\"所有\": " + it->second);
+        if (!v) return badArgument(ctx, "--near 需要期数或\"所有\": " + it->second);
         near = *v;
     }
     auto divisor = boundedOption(a, "--ys", kRemainderDivisors.front(), kRemainderDivisors.back(),

@@ -192,7 +192,9 @@ StatisticsRange customRange(const t_s_dm& store, int fromRow, int toRow) {
 
 std::optional<int> parseNearCount(std::string_view text) {
     if (trimBlanks(text) == kAllDrawsItem) return 0;
-    return parseWholeNumber(text);
+    const auto count = parseWholeNumber(text);
+    if (!count || *count < 1) return std::nullopt;
+    return count;
 }
 
 std::string customRangeLabel(int fromRow, int toRow) { return "共" + std::to_string(toRow - fromRow + 1) + "期"; }

@@ -32,7 +32,8 @@ struct StatisticsRange {
 StatisticsRange nearRange(const t_s_dm& store, int count);
 // The draws fromRow..toRow; empty when fromRow lies after toRow (the end stays at toRow).
 StatisticsRange customRange(const t_s_dm& store, int fromRow, int toRow);
-// The count box text as a count: a whole number, or "所有" (every draw, 0); nothing for other texts.
+// The count box text as a count: a whole number from 1, or "所有" (every draw, 0); nothing for other
+// texts (0 and negative counts included).
 std::optional<int> parseNearCount(std::string_view text);
 // The label l_tjq of the custom range: "共" + (toRow − fromRow + 1) + "期".
 std::string customRangeLabel(int fromRow, int toRow);

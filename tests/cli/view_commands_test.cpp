@@ -116,7 +116,7 @@ TEST_F(ViewCommands, FbdMarksEachDrawnNumber) {
 
 TEST_F(ViewCommands, BadArgumentsExitWithTwo) {
     const std::vector<std::vector<std::string>> cases = {
-        {"stats", "--near", "x"},          {"stats", "--near", "5", "--from", "2020001"},
+        {"stats", "--near", "x"},          {"stats", "--near", "0"},          {"stats", "--near", "5", "--from", "2020001"},
         {"stats", "--ys", "6"},            {"stats", "--from", "2019001"},
         {"stats", "extra"},                {"omission", "--order", "21"},
         {"omission", "--from", "abc"},     {"omission", "--bogus", "1"},

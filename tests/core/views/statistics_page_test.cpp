@@ -56,6 +56,8 @@ TEST(StatisticsRange, NearAndCustomRanges) {
     EXPECT_EQ(parseNearCount("所有"), 0);
     EXPECT_EQ(parseNearCount("150"), 150);
     EXPECT_FALSE(parseNearCount("12a"));
+    EXPECT_FALSE(parseNearCount("0"));  // not a way to say "所有"
+    EXPECT_FALSE(parseNearCount("-5"));
     EXPECT_EQ(customRangeLabel(4, 2), "共-1期");
     EXPECT_EQ(statisticsDefaultFromRow(150), 50);
     EXPECT_EQ(statisticsDefaultFromRow(30), 1);

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QObject>
 #include <QTimer>
+#include <QVariant>
 
 namespace qorvel {
 namespace {
@@ -33,7 +34,9 @@ class CursorAtBeginning : public QObject {
 }  // namespace
 
 void startTypingAtBeginning(QLineEdit* edit) {
-    if (!edit || edit->findChild<CursorAtBeginning*>(QString(), Qt::FindDirectChildrenOnly)) return;
+    constexpr const char* kInstalled = "qorvelStartsAtBeginning";
+    if (!edit || edit->property(kInstalled).toBool()) return;
+    edit->setProperty(kInstalled, true);
     edit->installEventFilter(new CursorAtBeginning(edit));
 }
 

@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QSplitter>
+#include <QStyle>
 #include <QThread>
 #include <QHeaderView>
 #include <QTimer>
@@ -135,9 +136,13 @@ QWidget* Tf_zh::buildMainTab() {
     splitter->addWidget(buildResults());
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 1);
+    // Room for the header, the rows and a horizontal scroll bar, measured generously: the header has no
+    // labels yet.
     const int rowHeight = sg_zqresult->verticalHeader()->defaultSectionSize();
-    sg_zqresult->setMinimumHeight(sg_zqresult->horizontalHeader()->sizeHint().height() +
-                                  kMinimumVisibleResultRows * rowHeight + 2 * sg_zqresult->frameWidth());
+    const int headerHeight = std::max(sg_zqresult->horizontalHeader()->sizeHint().height(), 2 * rowHeight);
+    sg_zqresult->setMinimumHeight(headerHeight + kMinimumVisibleResultRows * rowHeight +
+                                  sg_zqresult->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                                  2 * sg_zqresult->frameWidth());
     layout->addWidget(splitter, 1);
     return tab;
 }

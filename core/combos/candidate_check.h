@@ -14,6 +14,7 @@
 #include "combos/filter_conditions.h"
 #include "combos/history_keys.h"
 #include "combos/ticket_kernel.h"
+#include "engine/tgs_memo.h"
 #include "types/workspace.h"
 
 namespace qorvel {
@@ -118,6 +119,8 @@ private:
     int32_t storeValue(const std::string& code);
 
     Workspace& ws_;
+    // The run's custom formulas share one memo: their history side is computed once for all candidates.
+    HistoryPass pass_;
     EvaluationPath path_;
     HistoryContext context_;
     int draws_ = 0;

@@ -33,10 +33,15 @@ bool readsValueColumn(std::string_view text) { return text.find("test") != std::
 // with the same value, and the last row of every value seen. Rows can be forgotten from the end.
 struct OmissionScan {
     int scanned = 0;
-    std::vector<int32_t> values{0}, omission{0}, previousSame{0};  // index = row; 0 unused
+    std::vector<int32_t> values, omission, previousSame;  // index = row; 0 unused once anything is pushed
     std::unordered_map<int32_t, int> lastRow;
 
     void push(int32_t v) {
+        if (values.empty()) {
+            values.push_back(0);
+            omission.push_back(0);
+            previousSame.push_back(0);
+        }
         const int r = scanned + 1;
         auto [it, fresh] = lastRow.try_emplace(v, r);
         const int previous = fresh ? 0 : it->second;

@@ -117,9 +117,7 @@ struct DepthCount {
 
 // Function calls nested deeper than the evaluator allows, counted on the text: a "(" directly after a name
 // character opens a call, any other "(" a group. A space outside every parenthesis ends the formula.
-bool nestsTooDeep(std::string_view text) {
-    thread_local std::vector<uint8_t> opens;  // 1 for a call, 0 for a group
-    opens.clear();
+bool scanNesting(std::string_view text, std::vector<uint8_t>& opens) {
     int calls = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
@@ -138,6 +136,15 @@ bool nestsTooDeep(std::string_view text) {
         }
     }
     return false;
+}
+
+bool nestsTooDeep(std::string_view text) {
+    constexpr std::size_t kKeptCapacity = 4096;
+    thread_local std::vector<uint8_t> opens;  // 1 for a call, 0 for a group
+    opens.clear();
+    const bool deep = scanNesting(text, opens);
+    if (opens.capacity() > kKeptCapacity) std::vector<uint8_t>().swap(opens);  // a freak text's stack
+    return deep;
 }
 
 int32_t evaluateArgument(Workspace& ws, std::string_view text) {

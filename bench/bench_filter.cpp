@@ -80,6 +80,12 @@ ConditionSet customConditions(int mainTo, int count) {
     return c;
 }
 ConditionSet oneCustomCondition(int mainTo) { return customConditions(mainTo, 1); }
+// A formula that reads the draw after each row: the candidate changes the history side's last value.
+ConditionSet forwardCustomCondition(int mainTo) {
+    ConditionSet c = customConditions(mainTo, 1);
+    c.customs[0].formula = "getylz([1]z_hz)";
+    return c;
+}
 ConditionSet threeCustomConditions(int mainTo) { return customConditions(mainTo, 3); }
 
 void reportPeakMemory(benchmark::State& state) {
@@ -153,6 +159,9 @@ void BM_OneCustom_6of33_ThroughStore(benchmark::State& state) {
     runFilter(state, 33, oneCustomCondition, EvaluationPath::ThroughStore);
 }
 BENCHMARK(BM_OneCustom_6of33_ThroughStore)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_ForwardCustom_6of33(benchmark::State& state) { runFilter(state, 33, forwardCustomCondition); }
+BENCHMARK(BM_ForwardCustom_6of33)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_ThreeCustom_6of33(benchmark::State& state) { runFilter(state, 33, threeCustomConditions); }
 BENCHMARK(BM_ThreeCustom_6of33)->Unit(benchmark::kMillisecond);

@@ -65,7 +65,8 @@ public:
         int faults = 0;  // tolerant conditions failed
     };
 
-    // Compiles the conditions against ws.MainStore as it stands (already cut at the reference issue).
+    // Compiles the conditions against ws.MainStore as it stands (already cut at the reference issue). The
+    // checker keeps a formula memo for its thread: construct, use and destroy it on one thread.
     CandidateChecker(Workspace& ws, const ConditionSet& conditions, EvaluationPath path);
     // Puts back the spare slot after the candidate row, so the store's memory is as it was.
     ~CandidateChecker();

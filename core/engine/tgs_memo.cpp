@@ -1,6 +1,7 @@
 #include "engine/tgs_memo.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <unordered_map>
 #include <vector>
@@ -19,12 +20,22 @@ struct RowSlot {
     uint16_t error = 0;  // index into TextMemo::errors when failed
 };
 
-// True when the text moves forward through an offset ([1], [+2]); [0] counts too, which costs nothing
-// but a little caching.
-bool readsLaterRows(std::string_view text) {
-    for (std::size_t i = text.find('['); i != std::string_view::npos; i = text.find('[', i + 1))
-        if (i + 1 < text.size() && text[i + 1] != '-') return true;
-    return false;
+// How many rows after a row the text may read through positive offsets ([1], [+2]): their sum, which
+// bounds any nesting of them. An offset that is not a plain number counts as reaching every row.
+int forwardReach(std::string_view text) {
+    constexpr int64_t kEveryRow = INT32_MAX;
+    int64_t reach = 0;
+    for (std::size_t i = text.find('['); i != std::string_view::npos; i = text.find('[', i + 1)) {
+        std::size_t p = i + 1;
+        if (p < text.size() && text[p] == '-') continue;
+        if (p < text.size() && text[p] == '+') ++p;
+        int64_t n = 0;
+        const std::size_t digits = p;
+        while (p < text.size() && text[p] >= '0' && text[p] <= '9' && n < kEveryRow) n = n * 10 + (text[p++] - '0');
+        if (p == digits || p >= text.size() || text[p] != ']') return static_cast<int>(kEveryRow);
+        reach = std::min(reach + n, kEveryRow);
+    }
+    return static_cast<int>(reach);
 }
 
 bool readsValueColumn(std::string_view text) { return text.find("test") != std::string_view::npos; }
@@ -74,15 +85,16 @@ struct StringHash {
 
 struct TextMemo {
     std::string text;
-    bool forward = false;
+    int reach = 0;  // rows after a row its value may read (forwardReach)
     bool valueColumn = false;
     std::vector<RowSlot> rows;          // index = row
     std::vector<std::string> errors;    // the distinct failure texts of this text
     OmissionScan omission;              // of the values
     OmissionScan amplitudeOmission;     // of the amplitudes
 
+    // A changed row also changes the values of the `reach` rows before it.
     void dropFrom(int row) {
-        if (forward) row = 0;
+        row = reach >= row ? 0 : row - reach;
         if (static_cast<int>(rows.size()) > row) rows.resize(static_cast<std::size_t>(std::max(row, 0)));
         omission.truncate(row - 1);
         amplitudeOmission.truncate(row - 1);
@@ -119,7 +131,7 @@ struct FormulaMemo {
         if (TextMemo* t = find(text)) return *t;
         auto memo = std::make_unique<TextMemo>();
         memo->text.assign(text);
-        memo->forward = readsLaterRows(text);
+        memo->reach = forwardReach(text);
         memo->valueColumn = readsValueColumn(text);
         TextMemo& ref = *memo;
         texts.emplace(memo->text, std::move(memo));

@@ -14,8 +14,8 @@
 //   removals, the filter's candidate row, a forecast row), and code that edits an earlier row inside a
 //   pass says so with rowsChangedFrom or valueColumnChangedFrom.
 //
-// Texts that read later draws through a positive offset ([1]f_num1) are dropped whole on any change,
-// since their value at a row depends on the rows after it.
+// A text that reads later draws through positive offsets ([1]f_num1) also has its values dropped for the
+// rows before a changed row, as far back as its offsets reach.
 #pragma once
 
 #include <cstdint>

@@ -80,6 +80,7 @@ TEST(CustomFormulaRun, HistorySideKeptAcrossCandidatesGivesTheFreshVerdicts) {
         {"getylz(getylz(z_hz))", range(0, 30), false},
         {"max(getzf(z_num6),[-1]z_num6)", range(0, 30), true},
         {"getylzzf(z_hz)+getylz(getzf(z_hz))", range(0, 150), false},
+        {"getylz([1]z_hz)+getylz(getylz([1]z_hz))", range(0, 60), false},
     };
     const std::vector<Ticket> tickets = shuffledSpace();
     auto fresh = historyWorkspace();

@@ -190,7 +190,8 @@ void expectPassMatchesFreshEvaluation(Workspace& ws, const std::string& formula,
 }
 
 TEST(FormulaPassMemo, IsDroppedFromAChangedRowOn) {
-    for (const char* formula : {"getylz(getzf(z_hz))", "getylz(getylz(z_num1))", "getzf([1]z_hz)", "getylz(test)"}) {
+    for (const char* formula : {"getylz(getzf(z_hz))", "getylz(getylz(z_num1))", "getzf([1]z_hz)",
+                                "getylz(getylz([3]z_hz))", "getylz(test)"}) {
         auto ws = testing::sampleWorkspace(60);
         HistoryPass pass(*ws);
         expectPassMatchesFreshEvaluation(*ws, formula, "start");
@@ -217,7 +218,8 @@ TEST(FormulaPassMemo, FollowsACandidateRowReplacedAtTheEnd) {
     auto ws = testing::sampleWorkspace(80);
     const std::vector<std::vector<int>> candidates = {
         {1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}, {3, 9, 14, 20, 27, 33}, {2, 4, 6, 8, 10, 12}, {1, 2, 3, 4, 5, 6}};
-    const char* formulas[] = {"getylz(z_hz)", "getzfylz(z_num1)", "getylzzf(getzf(z_hz))", "[-1]z_hz+getzf(z_hz)"};
+    const char* formulas[] = {"getylz(z_hz)", "getzfylz(z_num1)", "getylzzf(getzf(z_hz))", "[-1]z_hz+getzf(z_hz)",
+                              "getylz([1]z_hz)", "getylz(getzf([2]getzf([+1]z_num1)))", "getzf([1]z_hz)"};
     HistoryPass pass(*ws);
     for (const auto& numbers : candidates) {
         setDraw(ws->MainStore, 81, numbers);

@@ -333,3 +333,31 @@ TEST(HistoryPassProgress, DissectionOfAFormulaReadingTheValueColumn) {
 
 }  // namespace
 }  // namespace qorvel
+
+namespace qorvel {
+namespace {
+
+// Failing draws are listed with the evaluator's text; the values go on after them unless the pass is to
+// stop at the first one.
+TEST(HistoryPassFailures, AreListedInRowOrder) {
+    auto ws = testing::workspaceWith({{2020001, 1, 2, 3, 4, 5, 6, 1},
+                                      {2020002, 2, 4, 6, 8, 10, 12, 2},
+                                      {2020003, 1, 5, 7, 9, 11, 13, 3},
+                                      {2020004, 3, 4, 5, 6, 7, 8, 4}});
+    const std::string formula = "getzf(z_hz)+10/(z_num1-1)";
+    HistoryValues all = evaluateAtEveryDraw(*ws, formula);
+    ASSERT_EQ(all.failures.size(), 2u);
+    EXPECT_EQ(all.failures[0].row, 1);
+    EXPECT_EQ(all.failures[1].row, 3);
+    EXPECT_EQ(all.failures[1].error, formula_error::kDivisionByZero);
+    // Left to right: (getzf(z_hz) + 10) / (z_num1 − 1); a failed draw holds the value reached, 0 inside the
+    // group that divides by zero.
+    EXPECT_EQ(all.values, (Series{0, (21 + 10) / 1, 0, (13 + 10) / 2}));
+
+    HistoryValues first = evaluateAtEveryDraw(*ws, formula, {}, true);
+    EXPECT_EQ(first.values, (Series{0}));
+    EXPECT_EQ(first.failures.size(), 1u);
+}
+
+}  // namespace
+}  // namespace qorvel

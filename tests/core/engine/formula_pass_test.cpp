@@ -331,12 +331,6 @@ TEST(HistoryPassProgress, DissectionOfAFormulaReadingTheValueColumn) {
     }
 }
 
-}  // namespace
-}  // namespace qorvel
-
-namespace qorvel {
-namespace {
-
 // Failing draws are listed with the evaluator's text; the values go on after them unless the pass is to
 // stop at the first one.
 TEST(HistoryPassFailures, AreListedInRowOrder) {

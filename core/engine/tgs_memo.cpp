@@ -162,14 +162,21 @@ struct FormulaMemo {
 namespace {
 
 thread_local FormulaMemo* gMemo = nullptr;
+// The innermost evaluation scope that has no open memo to use; its own is made on first use.
+thread_local EvaluationMemoScope* gScope = nullptr;
 
-FormulaMemo* memoFor(const Workspace& ws) { return (gMemo && gMemo->ws == &ws) ? gMemo : nullptr; }
+// The memo in use for ws; with `make`, the pending scope of ws makes its own when it has none yet.
+FormulaMemo* memoFor(const Workspace& ws, bool make = false) {
+    if (gMemo && gMemo->ws == &ws) return gMemo;
+    if (make && gScope && gScope->workspace() == &ws) return gScope->ownMemo();
+    return nullptr;
+}
 
 // The open memo of ws, checked against the store first when it outlives evaluations (the store may have
 // changed since it was last used; it never changes during an evaluation, so checking again inside one
 // finds nothing to drop).
-FormulaMemo* checkedMemoFor(const Workspace& ws) {
-    FormulaMemo* memo = memoFor(ws);
+FormulaMemo* checkedMemoFor(const Workspace& ws, bool make = false) {
+    FormulaMemo* memo = memoFor(ws, make);
     if (memo && memo->pass) memo->checkStore(ws.MainStore);
     return memo;
 }
@@ -197,15 +204,27 @@ void HistoryPass::rowsChangedFrom(int row) { active_->dropFrom(std::max(row, 1),
 
 void HistoryPass::valueColumnChangedFrom(int row) { active_->dropFrom(std::max(row, 1), true); }
 
-EvaluationMemoScope::EvaluationMemoScope(const Workspace& ws) : previous_(gMemo) {
+EvaluationMemoScope::EvaluationMemoScope(const Workspace& ws) : ws_(&ws) {
     if (checkedMemoFor(ws)) return;
-    own_ = std::make_unique<FormulaMemo>();
-    own_->ws = &ws;
-    gMemo = own_.get();
+    active_ = true;
+    previousScope_ = gScope;
+    previousMemo_ = gMemo;
+    gScope = this;
 }
 
 EvaluationMemoScope::~EvaluationMemoScope() {
-    if (own_) gMemo = previous_;
+    if (!active_) return;
+    gScope = previousScope_;
+    if (own_) gMemo = previousMemo_;
+}
+
+FormulaMemo* EvaluationMemoScope::ownMemo() {
+    if (!own_) {
+        own_ = std::make_unique<FormulaMemo>();
+        own_->ws = ws_;
+        gMemo = own_.get();
+    }
+    return own_.get();
 }
 
 void EvaluationMemoScope::dropAll() {
@@ -229,7 +248,7 @@ bool findMemoOutcome(const Workspace& ws, std::string_view formula, int row, Mem
 
 void storeMemoOutcome(const Workspace& ws, std::string_view formula, int row, int32_t value, bool ok,
                       const std::string& error) {
-    FormulaMemo* memo = memoFor(ws);
+    FormulaMemo* memo = memoFor(ws, true);
     if (!memo) return;
     TextMemo& text = memo->get(formula);
     RowSlot* s = text.slot(row);
@@ -240,10 +259,10 @@ void storeMemoOutcome(const Workspace& ws, std::string_view formula, int row, in
 }
 
 FormulaSeries::FormulaSeries(Workspace& ws, std::string_view text) : ws_(ws) {
-    memo_ = checkedMemoFor(ws);
+    memo_ = checkedMemoFor(ws, true);
     if (!memo_) {
         ownScope_ = std::make_unique<EvaluationMemoScope>(ws);
-        memo_ = memoFor(ws);
+        memo_ = memoFor(ws, true);
     }
     text_ = &memo_->get(text);
 }

@@ -51,7 +51,7 @@ private:
 };
 
 // Opened by every outermost evaluation: uses the open pass of ws (after checking it against the store),
-// or a memo of its own that lives until the scope ends.
+// or a memo of its own, made when a nested text first needs it and kept until the scope ends.
 class EvaluationMemoScope {
 public:
     explicit EvaluationMemoScope(const Workspace& ws);
@@ -63,9 +63,16 @@ public:
     // outcomes depend on where they were evaluated).
     void dropAll();
 
+    // The scope's own memo, made on first use.
+    FormulaMemo* ownMemo();
+    const Workspace* workspace() const { return ws_; }
+
 private:
+    const Workspace* ws_;
+    bool active_ = false;  // false when an open memo of ws serves instead
     std::unique_ptr<FormulaMemo> own_;
-    FormulaMemo* previous_ = nullptr;
+    FormulaMemo* previousMemo_ = nullptr;
+    EvaluationMemoScope* previousScope_ = nullptr;
 };
 
 // Function-argument outcomes are kept only for texts that call a function: a plain name or number is

@@ -4,15 +4,16 @@
 // their running state (the last row of every value, for the omission) instead of walking back each time.
 //
 // Two lifetimes:
-// - Every outermost evaluation opens a memo for itself when none is open; it is dropped when that
-//   evaluation ends. Derived series then walk back over remembered values, never costlier than walking
-//   back without a memo.
+// - An outermost evaluation outside a pass keeps a memo of its own (made when a nested text first needs
+//   one), dropped when that evaluation ends. Derived series then walk back over remembered values, never
+//   costlier than walking back without a memo.
 // - A HistoryPass keeps one memo across all the evaluations of a pass over the history (a dissection, a
 //   chart, a filter run). Each derived series is then built once, in row order, so a pass costs time
 //   linear in the rows and in the nesting depth. Outcomes are dropped from a row on whenever rows change:
 //   every evaluation first compares the row count and the last row with what the memo last saw (appends,
-//   removals, the filter's candidate row, a forecast row), and code that edits an earlier row inside a
-//   pass says so with rowsChangedFrom or valueColumnChangedFrom.
+//   removals, the filter's candidate row, a forecast row), and code that edits or deletes an earlier row
+//   inside a pass says so with rowsChangedFrom or valueColumnChangedFrom. A pass ends with the operation
+//   that opened it, so edits made between operations never meet a kept outcome.
 //
 // A text that reads later draws through positive offsets ([1]f_num1) also has its values dropped for the
 // rows before a changed row, as far back as its offsets reach.

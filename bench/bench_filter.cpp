@@ -67,15 +67,38 @@ ConditionSet standardConditions(int mainTo) {
     return c;
 }
 
+// The whole space with custom-indicator conditions only: omission of the main sum in 0..20, then (for
+// three) the omissions of the first and the last number in 0..20 too.
+ConditionSet customConditions(int mainTo, int count) {
+    ConditionSet c;
+    c.reset(mainTo);
+    c.customOn = true;
+    const char* formulas[] = {"getylz(z_hz)", "getylz(z_num1)", "getylz(z_num6)"};
+    std::vector<int32_t> values;
+    for (int v = 0; v <= 20; ++v) values.push_back(v);
+    for (int i = 0; i < count; ++i) c.addCustom({formulas[i], values, false});
+    return c;
+}
+ConditionSet oneCustomCondition(int mainTo) { return customConditions(mainTo, 1); }
+// A formula that reads the draw after each row: the candidate changes the history side's last value.
+ConditionSet forwardCustomCondition(int mainTo) {
+    ConditionSet c = customConditions(mainTo, 1);
+    c.customs[0].formula = "getylz([1]z_hz)";
+    return c;
+}
+ConditionSet threeCustomConditions(int mainTo) { return customConditions(mainTo, 3); }
+
 void reportPeakMemory(benchmark::State& state) {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     state.counters["peak_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
-void runFilter(benchmark::State& state, int mainTo, ConditionSet (*conditions)(int)) {
+void runFilter(benchmark::State& state, int mainTo, ConditionSet (*conditions)(int),
+               EvaluationPath path = EvaluationPath::Direct) {
     auto ws = sampleWorkspace(mainTo);
     ComboFilter filter(*ws);
+    filter.evaluationPath = path;
     filter.conditions = conditions(mainTo);
     RunRequest request;
     request.saveUndoSnapshot = false;
@@ -128,5 +151,22 @@ BENCHMARK(BM_StandardSet_6of49)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_NoConditions_6of49(benchmark::State& state) { runFilter(state, 49, noConditions); }
 BENCHMARK(BM_NoConditions_6of49)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_OneCustom_6of33(benchmark::State& state) { runFilter(state, 33, oneCustomCondition); }
+BENCHMARK(BM_OneCustom_6of33)->Unit(benchmark::kMillisecond);
+
+void BM_OneCustom_6of33_ThroughStore(benchmark::State& state) {
+    runFilter(state, 33, oneCustomCondition, EvaluationPath::ThroughStore);
+}
+BENCHMARK(BM_OneCustom_6of33_ThroughStore)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_ForwardCustom_6of33(benchmark::State& state) { runFilter(state, 33, forwardCustomCondition); }
+BENCHMARK(BM_ForwardCustom_6of33)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_ThreeCustom_6of33(benchmark::State& state) { runFilter(state, 33, threeCustomConditions); }
+BENCHMARK(BM_ThreeCustom_6of33)->Unit(benchmark::kMillisecond);
+
+void BM_OneCustom_6of49(benchmark::State& state) { runFilter(state, 49, oneCustomCondition); }
+BENCHMARK(BM_OneCustom_6of49)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace

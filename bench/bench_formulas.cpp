@@ -34,5 +34,7 @@ void BM_FormulaAtEveryDraw(benchmark::State& state, const char* formula) {
 BENCHMARK_CAPTURE(BM_FormulaAtEveryDraw, getylz_getzf_z_hz, "getylz(getzf(z_hz))")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_FormulaAtEveryDraw, getzfylz_z_num1, "getzfylz(z_num1)")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_FormulaAtEveryDraw, getylzzf_z_ac, "getylzzf(z_ac)")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FormulaAtEveryDraw, plain_z_hz_mod_3, "z_hz%3")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FormulaAtEveryDraw, max_of_three, "max(z_num1,[-1]z_num1,[-2]z_num1)")->Unit(benchmark::kMillisecond);
 
 }  // namespace

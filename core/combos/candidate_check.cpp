@@ -101,7 +101,7 @@ bool hasSpecialRun(const Ticket& t) {
 }
 
 CandidateChecker::CandidateChecker(Workspace& ws, const ConditionSet& conditions, EvaluationPath path)
-    : ws_(ws), path_(path) {
+    : ws_(ws), pass_(ws), path_(path) {
     draws_ = ws.MainStore.Count();
     mainCount_ = std::clamp(ws.params.MainCount, 1, kMaxTicketNumbers);
     context_.build(ws.MainStore, ws.params, ws.zones, ws.coldHot);

@@ -14,6 +14,7 @@
 #include "combos/filter_conditions.h"
 #include "combos/history_keys.h"
 #include "combos/ticket_kernel.h"
+#include "engine/tgs_memo.h"
 #include "types/workspace.h"
 
 namespace qorvel {
@@ -64,7 +65,8 @@ public:
         int faults = 0;  // tolerant conditions failed
     };
 
-    // Compiles the conditions against ws.MainStore as it stands (already cut at the reference issue).
+    // Compiles the conditions against ws.MainStore as it stands (already cut at the reference issue). The
+    // checker keeps a formula memo for its thread: construct, use and destroy it on one thread.
     CandidateChecker(Workspace& ws, const ConditionSet& conditions, EvaluationPath path);
     // Puts back the spare slot after the candidate row, so the store's memory is as it was.
     ~CandidateChecker();
@@ -118,6 +120,8 @@ private:
     int32_t storeValue(const std::string& code);
 
     Workspace& ws_;
+    // The run's custom formulas share one memo: their history side is computed once for all candidates.
+    HistoryPass pass_;
     EvaluationPath path_;
     HistoryContext context_;
     int draws_ = 0;

@@ -7,6 +7,7 @@
 #include "draws/forecast_row.h"
 #include "engine/formula.h"
 #include "engine/indicators.h"
+#include "engine/tgs_memo.h"
 #include "text/number_text.h"
 
 namespace qorvel {
@@ -230,6 +231,7 @@ SpecialRunOutcome StartBlueFilter(Workspace& ws, const BlueConditionSet& conditi
 
     SpecialResultSet survivors;
     {
+        HistoryPass pass(ws);  // the custom formulas' history side is computed once for all candidates
         TemporaryRow forecast(store, kForecastIssue);
         for (int i = 1; i <= n; ++i) forecast.row().fields[static_cast<std::size_t>(i)] = i;
         for (int s = firstSpecialNumber(ws.params); s <= lastSpecialNumber(ws.params); ++s) {
@@ -261,6 +263,7 @@ SpecialRunOutcome StartSpecialFilter(Workspace& ws, const ZoneConditionSet& cond
     }
 
     SpecialResultSet survivors;
+    HistoryPass pass(ws);  // the custom formulas' history side is computed once for all candidates
     GroupEnumerator enumerator(candidates, conditions.bankers, m);
     enumerator.run(preloaded, [&](const std::vector<int>& chosen) {
         std::vector<int32_t> group(chosen.begin(), chosen.end());

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/tgs.h"
+#include "engine/tgs_memo.h"
 #include "text/file_io.h"
 #include "text/number_text.h"
 
@@ -32,11 +33,20 @@ std::string saveIndicatorLines(const std::filesystem::path& folder, const std::v
     return writeFileAtomically(programPath(folder, kCustomIndicatorFile), joinGbkLines(lines));
 }
 
-DissectionSeries computeDissectionSeries(Workspace& ws, std::string_view expression) {
+DissectionSeries computeDissectionSeries(Workspace& ws, std::string_view expression, const PassProgress& progress) {
     DissectionSeries out;
     t_s_dm& store = ws.MainStore;
-    tgs evaluator(ws);
     const int count = store.Count();
+    const int startRow = store.RecNo();
+    // A formula may read the value column ("test") of earlier draws, which this pass rewrites as it goes;
+    // the old column is kept so a stopped pass can put it back.
+    std::vector<int32_t> oldValues;
+    if (progress) {
+        oldValues.reserve(static_cast<std::size_t>(count));
+        for (int r = 1; r <= count; ++r) oldValues.push_back(store.Row(r).value);
+    }
+    HistoryPass pass(ws);
+    tgs evaluator(ws);
     for (int r = 1; r <= count; ++r) {
         store.SetRecNo(r);
         int32_t value = 0;
@@ -46,8 +56,16 @@ DissectionSeries computeDissectionSeries(Workspace& ws, std::string_view express
             return out;
         }
         store.SetValue(value);
+        pass.valueColumnChangedFrom(r);
         out.lowest = std::min(out.lowest, value);
         out.highest = std::max(out.highest, value);
+        if (progress && r % kPassProgressRows == 0 && r < count && !progress(r, count)) {
+            for (int k = 1; k <= r; ++k) store.MutableRow(k).value = oldValues[static_cast<std::size_t>(k - 1)];
+            store.SetRecNo(startRow);
+            DissectionSeries stopped;
+            stopped.stopped = true;
+            return stopped;
+        }
     }
     if (count > 0) store.SetRecNo(std::max(1, count - kDissectionCursorBack));
     out.ok = true;

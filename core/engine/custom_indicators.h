@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/formula_history.h"
 #include "types/workspace.h"
 
 namespace qorvel {
@@ -47,12 +48,15 @@ struct DissectionSeries {
     int failedRow = 0;  // row of that failure
     int32_t lowest = kRangeLowStart;
     int32_t highest = kRangeHighStart;
+    bool stopped = false;  // by the progress callback: the value column and the cursor are as they were
 };
 
-// Evaluates expression for every row of ws.MainStore (a forecast row included) into the value column.
-// Stops at the first failure, leaving the values stored so far. On success the cursor ends
-// kDissectionCursorBack draws before the last draw (not before the first).
-DissectionSeries computeDissectionSeries(Workspace& ws, std::string_view expression);
+// Evaluates expression for every row of ws.MainStore (a forecast row included) into the value column, in
+// one pass. Stops at the first failure, leaving the values stored so far. On success the cursor ends
+// kDissectionCursorBack draws before the last draw (not before the first). progress may stop the pass
+// (see PassProgress).
+DissectionSeries computeDissectionSeries(Workspace& ws, std::string_view expression,
+                                         const PassProgress& progress = {});
 
 struct DissectionRange {
     int32_t low = 0;

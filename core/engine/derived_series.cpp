@@ -1,6 +1,6 @@
 #include "engine/derived_series.h"
 
-#include "engine/formula.h"
+#include "engine/tgs_memo.h"
 #include "types/workspace.h"
 
 namespace qorvel {
@@ -20,12 +20,6 @@ template <class Series>
 int32_t atCursor(t_s_dm& store, ValueAtCursor value, Series series) {
     CursorReturn keep(store);
     return series(store.RecNo(), CursorReader{store, value});
-}
-
-int32_t formulaValue(Workspace& ws, std::string_view formula) {
-    int32_t value = 0;
-    evaluateFormula(ws, formula, value);
-    return value;
 }
 
 }  // namespace
@@ -60,20 +54,22 @@ int32_t amplitudeOmissionAtCursor(t_s_dm& store, ValueAtCursor value) {
                     [](int r, const CursorReader& at) { return amplitudeOmissionAtRow(r, at); });
 }
 
+// The formula series go through the evaluation memo, which remembers each draw's value and, in a history
+// pass, the running omission state.
 int32_t amplitudeOf(Workspace& ws, std::string_view formula) {
-    return amplitudeAtCursor(ws.MainStore, [&] { return formulaValue(ws, formula); });
+    return FormulaSeries(ws, formula).amplitudeAt(ws.MainStore.RecNo());
 }
 
 int32_t omissionOf(Workspace& ws, std::string_view formula) {
-    return omissionAtCursor(ws.MainStore, [&] { return formulaValue(ws, formula); });
+    return FormulaSeries(ws, formula).omissionAt(ws.MainStore.RecNo());
 }
 
 int32_t omissionAmplitudeOf(Workspace& ws, std::string_view formula) {
-    return omissionAmplitudeAtCursor(ws.MainStore, [&] { return formulaValue(ws, formula); });
+    return FormulaSeries(ws, formula).omissionAmplitudeAt(ws.MainStore.RecNo());
 }
 
 int32_t amplitudeOmissionOf(Workspace& ws, std::string_view formula) {
-    return amplitudeOmissionAtCursor(ws.MainStore, [&] { return formulaValue(ws, formula); });
+    return FormulaSeries(ws, formula).amplitudeOmissionAt(ws.MainStore.RecNo());
 }
 
 }  // namespace qorvel

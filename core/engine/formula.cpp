@@ -9,16 +9,17 @@ bool evaluateFormula(Workspace& ws, std::string_view formula, int32_t& value, st
     const int row = ws.MainStore.RecNo();
     const bool memoize = worthMemoizing(formula);
     if (memoize) {
-        if (const MemoOutcome* known = findMemoOutcome(ws, formula, row)) {
-            value = known->value;
-            if (!known->ok && error) *error = known->error;
-            return known->ok;
+        MemoOutcome known;
+        if (findMemoOutcome(ws, formula, row, known)) {
+            value = known.value;
+            if (!known.ok && error) *error = *known.error;
+            return known.ok;
         }
     }
     tgs evaluator(ws);
     const bool ok = evaluator.evaluate(formula, value);
     if (!ok && error) *error = evaluator.errorText();
-    if (memoize) storeMemoOutcome(ws, formula, row, MemoOutcome{value, ok, ok ? std::string() : evaluator.errorText()});
+    if (memoize) storeMemoOutcome(ws, formula, row, value, ok, evaluator.errorText());
     return ok;
 }
 

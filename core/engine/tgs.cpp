@@ -115,6 +115,38 @@ struct DepthCount {
     DepthCount& operator=(const DepthCount&) = delete;
 };
 
+// Function calls nested deeper than the evaluator allows, counted on the text: a "(" directly after a name
+// character opens a call, any other "(" a group. A space outside every parenthesis ends the formula.
+bool scanNesting(std::string_view text, std::vector<uint8_t>& opens) {
+    int calls = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '(') {
+            const char before = i > 0 ? text[i - 1] : '(';
+            const bool call = !isOperator(before) && before != '(' && before != ')' && before != ',' &&
+                              before != ' ' && before != ']';
+            opens.push_back(call ? 1 : 0);
+            calls += call ? 1 : 0;
+            if (calls >= kMaxFormulaNesting) return true;
+        } else if (c == ')' && !opens.empty()) {
+            calls -= opens.back();
+            opens.pop_back();
+        } else if (c == ' ' && opens.empty()) {
+            return false;
+        }
+    }
+    return false;
+}
+
+bool nestsTooDeep(std::string_view text) {
+    constexpr std::size_t kKeptCapacity = 4096;
+    thread_local std::vector<uint8_t> opens;  // 1 for a call, 0 for a group
+    opens.clear();
+    const bool deep = scanNesting(text, opens);
+    if (opens.capacity() > kKeptCapacity) std::vector<uint8_t>().swap(opens);  // a freak text's stack
+    return deep;
+}
+
 int32_t evaluateArgument(Workspace& ws, std::string_view text) {
     int32_t v = 0;
     evaluateFormula(ws, text, v);  // its failures are ignored; its accumulator counts
@@ -143,6 +175,12 @@ bool tgs::evaluate(std::string_view formula, int32_t& value) {
     std::optional<EvaluationMemoScope> memo;
     if (outermost) {
         gNestingRefused = false;
+        // Nested texts are parts of this one, so checking the outermost text is enough.
+        if (const char* refusal = formulaTextRefusal(text_)) {
+            fail(refusal);
+            value = accumulator_;
+            return false;
+        }
         memo.emplace(ws_);
     }
     if (gEvaluationDepth > kMaxFormulaNesting) {
@@ -153,6 +191,7 @@ bool tgs::evaluate(std::string_view formula, int32_t& value) {
     }
     if (outermost && gNestingRefused) {
         gNestingRefused = false;
+        memo->dropAll();
         fail(formula_error::kTooDeep);
     }
     returnToSavedDraw();  // also after a failure that left an offset applied
@@ -408,6 +447,12 @@ bool tgs::combine(int32_t left, char op, int32_t right, int32_t& result) {
 void tgs::returnToSavedDraw() {
     t_s_dm& store = ws_.MainStore;
     if (store.RecNo() != savedRow_ && savedRow_ >= 1 && savedRow_ <= store.Count()) store.SetRecNo(savedRow_);
+}
+
+const char* formulaTextRefusal(std::string_view text) {
+    if (nestsTooDeep(text)) return formula_error::kTooDeep;
+    if (text.size() > kMaxFormulaLength) return formula_error::kTooLong;
+    return nullptr;
 }
 
 bool checkFormulaText(std::string_view text, std::string* message) {

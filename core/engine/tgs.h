@@ -28,11 +28,19 @@ inline constexpr const char* kTruncationRight = "截缩运算的右操作数必�
 inline constexpr const char* kOutOfRange = "数值超出范围";
 inline constexpr const char* kBadStart = "公式只能以数据、指标、\"(\"或\"[\"开头";
 inline constexpr const char* kTooDeep = "公式嵌套层数过多";
+inline constexpr const char* kTooLong = "公式过长,不能超过65536个字符";
 }  // namespace formula_error
 
 // Evaluations nested inside one another (function arguments, derived series, expression codes) beyond
-// this depth fail with kTooDeep instead of exhausting the call stack.
+// this depth fail with kTooDeep instead of exhausting the call stack. A formula whose text nests function
+// calls this deep is refused before it is evaluated.
 constexpr int kMaxFormulaNesting = 32;
+// Longer formula texts are refused before evaluation (kTooLong states the figure).
+constexpr std::size_t kMaxFormulaLength = 65536;
+
+// Why a formula text is refused before evaluation (kTooDeep, then kTooLong), or nullptr. Deep nesting is
+// tested first: it is the more specific reason, and costs one scan of the text.
+const char* formulaTextRefusal(std::string_view text);
 
 class tgs {
 public:

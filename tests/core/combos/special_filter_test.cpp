@@ -172,6 +172,45 @@ TEST(BlueFilterOnSample, AmplitudeAndOmissionMatchACountOverTheSpecialNumbers) {
     }
 }
 
+// Custom formulas that look back over the history, for every candidate special number: the omission and
+// the omission of the omission series, worked out here from the list of special numbers with the
+// candidate appended.
+TEST(BlueFilterOnSample, LookBackCustomFormulasMatchACountOverTheSpecialNumbers) {
+    auto ws = testing::makeWorkspace(6, 33, {});
+    std::vector<int32_t> specials;
+    for (const DrawFields& f : testing::sampleSsqDraws()) {
+        if (specials.size() == 400) break;
+        ws->MainStore.Append();
+        ws->MainStore.MutableRow(ws->MainStore.RecNo()).fields = f;
+        specials.push_back(f[7]);
+    }
+    const auto omissions = [](const std::vector<int32_t>& x) {
+        std::vector<int32_t> out(x.size(), 0);
+        for (std::size_t r = 1; r < x.size(); ++r)
+            for (std::size_t j = r; j-- > 0 && x[j] != x[r];) ++out[r];
+        return out;
+    };
+    BlueConditionSet set;
+    set.reset();
+    set.customOn = true;
+    set.customs = {{"getylz(f_num1)", range(0, 12), false}, {"getylz(getylz(f_num1))", range(0, 40), false}};
+    SpecialResultSet results;
+    StartBlueFilter(*ws, set, results);
+
+    Numbers expected;
+    for (int s = 1; s <= 16; ++s) {
+        std::vector<int32_t> series = specials;
+        series.push_back(s);
+        const auto once = omissions(series);
+        const auto twice = omissions(once);
+        if (once.back() <= 12 && twice.back() <= 40) expected.push_back(s);
+    }
+    EXPECT_EQ(singlesOf(results), expected);
+    EXPECT_FALSE(expected.empty());
+    EXPECT_LT(expected.size(), 16u);
+    EXPECT_EQ(ws->MainStore.Count(), 400);
+}
+
 TEST(BlueFilterRefusals, ForecastRowIsClearedAndMeanBoundsAreRequired) {
     auto ws = blueHistory();
     SpecialResultSet results;

@@ -119,14 +119,30 @@ QRgb maskedPixel(QRgb base, int x, int y, int width, int height, int tileSize) {
     return toRgb(sum);
 }
 
-QRgb opaquePixel(QRgb base, int x, int y, int width, int height, int tileSize) {
+// The opaque strips are drawn where the pages show a number as a square: a block over the whole tile
+// (one tile pixel of white around it), lit from above, with a darker outline one device pixel wide.
+QRgb blockPixel(QRgb base, int x, int y, int width, int height, int tileSize) {
+    const double marginX = double(width) / tileSize;
+    const double marginY = double(height) / tileSize;
     std::array<double, 3> sum{};
+    const int channels[3] = {qRed(base), qGreen(base), qBlue(base)};
     for (int sy = 0; sy < kSamplesPerAxis; ++sy) {
         for (int sx = 0; sx < kSamplesPerAxis; ++sx) {
-            const Disc d = toDisc(x + (sx + 0.5) / kSamplesPerAxis, y + (sy + 0.5) / kSamplesPerAxis, width, height,
-                                  tileSize);
-            const auto c = d.r2() <= 1.0 ? shade(base, d) : std::array<double, 3>{255.0, 255.0, 255.0};
-            for (int i = 0; i < 3; ++i) sum[i] += c[i];
+            const double px = x + (sx + 0.5) / kSamplesPerAxis;
+            const double py = y + (sy + 0.5) / kSamplesPerAxis;
+            const bool inside = px >= marginX && px < width - marginX && py >= marginY && py < height - marginY;
+            if (!inside) {
+                for (double& c : sum) c += 255.0;
+                continue;
+            }
+            const double t = (py - marginY) / std::max(1.0, height - 2 * marginY);  // 0 at the top
+            const double edge = std::min({px - marginX, width - marginX - px, py - marginY, height - marginY - py});
+            double light = 1.18 - 0.36 * t;
+            if (edge < 1.0) light *= 0.7;
+            for (int i = 0; i < 3; ++i) {
+                const double lit = channels[i] * light;
+                sum[i] += lit > 255.0 ? 255.0 : lit;
+            }
         }
     }
     for (double& c : sum) c /= kSamplesPerAxis * kSamplesPerAxis;
@@ -147,7 +163,7 @@ QImage renderTile(int strip, int tile, int width, int height) {
                              ? maskedPixel(kBallColours[tile], x, y, width, height, tileSize)
                              : qRgb(255, 255, 255);
             } else {
-                row[x] = opaquePixel(kBallColours[tile], x, y, width, height, tileSize);
+                row[x] = blockPixel(kBallColours[tile], x, y, width, height, tileSize);
             }
         }
     }

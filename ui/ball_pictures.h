@@ -11,13 +11,14 @@
 
 namespace qorvel {
 
-// The strip as the program generates it: nine differently coloured shaded balls on white, plus the mask
-// tile (black outside the ball, white inside) on strips 2 and 4.
+// The strip as the program generates it: nine colours on white — shaded balls on the masked strips 2 and 4
+// followed by the mask tile (black outside the ball, white inside), shaded squares on the opaque strips 1
+// and 3, which the pages use where a number is shown as a square.
 QImage makeBallStrip(int strip);
 
 // One tile of the generated strip rendered at width x height pixels, as the tile would look stretched to
 // that size but drawn at full resolution. Masked strips keep a hard mask edge (so the OR/AND pair leaves
-// no fringe) and outline the ball with a darker rim; opaque strips blend the edge into the white.
+// no fringe) and outline the ball with a darker rim; opaque strips fill the tile with a block.
 QImage makeBallTile(int strip, int tile, int width, int height);
 
 // "pic/picN.bmp" below the folder.

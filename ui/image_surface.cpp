@@ -6,6 +6,7 @@
 #include <QPen>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "ui/ball_pictures.h"
 
@@ -219,6 +220,9 @@ void PainterSurface::copyFrom(const DrawSurface& source, const Rect& from, const
                         (bottom - top) * sy);
     const qreal r = image->pixelRatio();
     const QRectF pixels(left * r, top * r, (right - left) * r, (bottom - top) * r);
+    if (mode == CopyMode::Copy && from.width() == to.width() && from.height() == to.height() &&
+        qFuzzyCompare(r, ratio_) && copyPixels(image->pixels(), pixels.toRect(), (target.topLeft() * r).toPoint()))
+        return;
     QPainter& p = painter();
     p.setCompositionMode(compositionFor(mode));
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -255,6 +259,23 @@ bool ImageSurface::fillPixels(const QRect& logical, QRgb colour) {
 }
 
 ImageSurface::~ImageSurface() = default;
+
+bool ImageSurface::copyPixels(const QImage& source, const QRect& from, QPoint to) {
+    if (source.format() != QImage::Format_RGB32 || &source == &image_) return false;
+    painter();
+    // Clip to both images, moving the start of the other rectangle along.
+    QRect src = from.intersected(source.rect());
+    QPoint dst = to + (src.topLeft() - from.topLeft());
+    const QRect dest = QRect(dst, src.size()).intersected(image_.rect());
+    src = QRect(src.topLeft() + (dest.topLeft() - dst), dest.size());
+    dst = dest.topLeft();
+    if (src.isEmpty()) return true;
+    const qsizetype bytes = qsizetype(src.width()) * qsizetype(sizeof(QRgb));
+    for (int y = 0; y < src.height(); ++y)
+        std::memcpy(image_.scanLine(dst.y() + y) + dst.x() * sizeof(QRgb),
+                    source.constScanLine(src.y() + y) + src.x() * sizeof(QRgb), bytes);
+    return true;
+}
 
 QPainter& ImageSurface::painter() {
     if (!own_) {

@@ -67,6 +67,14 @@ protected:
         return false;
     }
     void fillRect(const QRect& logical, Colour colour);
+    // Copies device pixels of `source` unchanged to `to` (device coordinates) where the surface can;
+    // false when the caller has to paint.
+    virtual bool copyPixels(const QImage& source, const QRect& from, QPoint to) {
+        (void)source;
+        (void)from;
+        (void)to;
+        return false;
+    }
     QPainter::CompositionMode compositionFor(CopyMode mode) const;
 
 private:
@@ -91,6 +99,7 @@ public:
 protected:
     QPainter& painter() override;
     bool fillPixels(const QRect& logical, QRgb colour) override;
+    bool copyPixels(const QImage& source, const QRect& from, QPoint to) override;
 
 private:
     QImage image_;

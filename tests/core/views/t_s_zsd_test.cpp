@@ -51,6 +51,24 @@ void place(t_s_zsd& chart, int width, int height = 240) {
 
 }  // namespace
 
+TEST(TrendDefaults, ANewChartIsAnUnpositionedSixtyOnePointWindow) {
+    const t_s_zsd chart;
+    EXPECT_EQ(chart.startIndex, 0);
+    EXPECT_EQ(chart.pointCount, 61);
+    EXPECT_EQ(chart.markerSize, 4);
+    EXPECT_EQ(chart.markerStyle, kMarkerHollowCircle);
+    EXPECT_EQ(chart.xTickStep, 1);
+    EXPECT_EQ(chart.xLabelPos, 1);
+    EXPECT_EQ(chart.labelMode, 0);
+    EXPECT_EQ(chart.statMode, 0);
+    EXPECT_EQ(chart.displayMode, kDisplayNormal);
+    EXPECT_EQ(chart.showAxes + chart.showGrid + chart.showValues + chart.enabled, 4);
+    EXPECT_EQ(chart.markerColor, kBlue);
+    EXPECT_EQ(chart.gridColor, rgbColour(230, 230, 230));
+    for (Colour c : {chart.yLabelColor, chart.xLabelColor, chart.valueColor, chart.lineColor, chart.axisColor})
+        EXPECT_EQ(c, kBlack);
+}
+
 TEST(TrendSteps, YStepsFollowTheSpanAndXLabelsThePointCount) {
     struct Case {
         int span, labelStep, tickStep;

@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "ui/ball_pictures.h"
+#include "ui/image_surface.h"
 
 namespace qorvel {
 
@@ -33,8 +34,10 @@ void Tf_runpic::paintEvent(QPaintEvent*) {
     const int ballSize = 40;
     const int gap = 4;
     const int rowWidth = kBallPictureTiles * ballSize + (kBallPictureTiles - 1) * gap;
+    PainterSurface surface(p, width(), height());
     for (int tile = 0; tile < kBallPictureTiles; ++tile)
-        DrawBallPicture(p, QRect((width() - rowWidth) / 2 + tile * (ballSize + gap), 150, ballSize, ballSize),
+        DrawBallPicture(surface,
+                        fromQRect(QRect((width() - rowWidth) / 2 + tile * (ballSize + gap), 150, ballSize, ballSize)),
                         2, tile);
 
     p.setRenderHint(QPainter::TextAntialiasing);

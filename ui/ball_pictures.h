@@ -1,28 +1,25 @@
-// Ball pictures: the four tile strips "pic\pic1.bmp" .. "pic\pic4.bmp" below the program folder, drawn by
-// the grid's ball painter. The program generates any strip that is missing; DrawBallPicture copies one
-// tile onto a surface, either stretched or masked so the background stays visible around the ball.
+// Ball pictures: the four tile strips "pic\pic1.bmp" .. "pic\pic4.bmp" below the program folder that the
+// ball painter (DrawBallPicture in core/views) draws from. The program generates any strip that is
+// missing; the generated balls can also be rendered at any pixel size, so a ball drawn larger than its
+// tile or on a high-density screen stays round and sharp instead of being a stretched bitmap.
 #pragma once
 
 #include <QImage>
 #include <QString>
-#include <array>
 
-class QPainter;
-class QRect;
+#include "views/ball_picture.h"
 
 namespace qorvel {
 
-constexpr int kBallStrips = 4;
-constexpr std::array<int, kBallStrips> kBallTileSizes{18, 46, 25, 18};  // strips 1..4
-constexpr int kBallPictureTiles = 9;                                    // tiles 0..8 are balls
-constexpr int kBallMaskTile = 9;                                        // the mask tile of strips 2 and 4
-
-// True for the strips that carry a mask tile after the pictures.
-bool ballStripHasMask(int strip);
-
-// The strip as the program generates it: nine differently coloured balls on white, plus the mask tile
-// (black outside the ball, white inside) on strips 2 and 4.
+// The strip as the program generates it: nine colours on white — shaded balls on the masked strips 2 and 4
+// followed by the mask tile (black outside the ball, white inside), shaded squares on the opaque strips 1
+// and 3, which the pages use where a number is shown as a square.
 QImage makeBallStrip(int strip);
+
+// One tile of the generated strip rendered at width x height pixels, as the tile would look stretched to
+// that size but drawn at full resolution. Masked strips keep a hard mask edge (so the OR/AND pair leaves
+// no fringe) and outline the ball with a darker rim; opaque strips fill the tile with a block.
+QImage makeBallTile(int strip, int tile, int width, int height);
 
 // "pic/picN.bmp" below the folder.
 QString ballStripPath(const QString& programFolder, int strip);
@@ -39,11 +36,9 @@ void releaseBallPictures();
 // The strip the painter uses for style 1..4.
 const QImage& ballStrip(int strip);
 
-// Draws tile `tile` of the strip chosen by `style` into `rect` of the surface. Styles 1 and 3 stretch the
-// tile of strip 1 or 3 over the whole rectangle with a plain copy; styles 2 and 4 draw strip 2 or 4
-// masked into the largest square centred in the rectangle (the mask tile ORed, then the picture tile
-// ANDed). Any other style, or a tile outside the strip's pictures, draws nothing. The painter's state is
-// restored afterwards, so later drawing on the surface is not affected by the raster operations.
-void DrawBallPicture(QPainter& surface, const QRect& rect, int style, int tile);
+// Tile `tile` of strip `strip` at width x height device pixels: rendered afresh when the strip in use is
+// the generated one, else the loaded tile scaled (without smoothing for masked strips, whose mask must
+// stay black and white). Results are cached; a null image for a strip or tile that does not exist.
+QImage ballTileImage(int strip, int tile, int width, int height);
 
 }  // namespace qorvel

@@ -25,6 +25,7 @@
 #include "draws/history_edit.h"
 #include "text/number_text.h"
 #include "ui/ball_pictures.h"
+#include "ui/image_surface.h"
 #include "ui/platform.h"
 #include "views/transform_table.h"
 
@@ -144,7 +145,10 @@ class BhCellPainter : public QStyledItemDelegate {
             const int zone = index.data(ZoneRole).toInt();
             painter->fillRect(cell, zone % 2 == 1 ? kOddZoneBack : kEvenZoneBack);
             const bool ball = index.data(BallRole).toBool();
-            if (ball) DrawBallPicture(*painter, cell, kBallStyle, kMainBallTile);
+            if (ball) {
+                PainterSurface surface(*painter, cell.right() + 1, cell.bottom() + 1);
+                DrawBallPicture(surface, fromQRect(cell), kBallStyle, kMainBallTile);
+            }
             const bool selectionRow = index.row() == model->selectionRow();
             painter->setPen(!ball ? kEmptyText : selectionRow ? kSelectedText : kBallText);
             QFont font = option.font;

@@ -1,5 +1,6 @@
 // The ball-picture strips: generation of the missing files, loading, and the plain and masked drawing.
 #include "ui/ball_pictures.h"
+#include "ui/image_surface.h"
 
 #include <QFile>
 #include <QImage>
@@ -25,7 +26,9 @@ QImage background(int width, int height) {
 QImage drawn(int width, int height, const QRect& rect, int style, int tile) {
     QImage image = background(width, height);
     QPainter painter(&image);
-    DrawBallPicture(painter, rect, style, tile);
+    PainterSurface surface(painter, width, height);
+    DrawBallPicture(surface, fromQRect(rect), style, tile);
+    painter.end();
     return image;
 }
 
@@ -182,7 +185,8 @@ void BallPicturesTest::unknownStylesAndTilesDrawNothing() {
 void BallPicturesTest::laterDrawingIsNotAffected() {
     QImage image = background(40, 20);
     QPainter painter(&image);
-    DrawBallPicture(painter, QRect(0, 0, 20, 20), 2, 1);
+    PainterSurface surface(painter, 40, 20);
+    DrawBallPicture(surface, Rect{0, 0, 20, 20}, 2, 1);
     painter.fillRect(QRect(25, 0, 10, 10), QColor(200, 0, 0));
     painter.end();
     QCOMPARE(image.pixel(30, 5), qRgb(200, 0, 0));

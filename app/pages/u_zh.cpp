@@ -366,9 +366,10 @@ void Tf_zh::startRun(bool continued, bool afterFilter) {
     progressDone_ = 0;
     progressTotal_ = 0;
     cancelRequested_ = false;
-    request.progress = [this](const RunProgress& p) {
+    request.progress = [this, observer = progressObserver_](const RunProgress& p) {
         progressDone_ = p.done;
         progressTotal_ = p.total;
+        if (observer) observer(p);
         return !cancelRequested_.load();
     };
     if (!continued) b_contfilter->setEnabled(true);

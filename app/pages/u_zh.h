@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <random>
 #include <vector>
@@ -44,6 +45,7 @@ class SpecialResultSet;
 class DualResultSet;
 struct SpecialConditionFiles;
 struct RunOutcome;
+struct RunProgress;
 
 // The tabs of the page whose visibility follows the special-number count of the type.
 enum class ZhSpecialTab { SpecialFilter /*副区过滤*/, SingleSpecialFilter, DualZoneMatch /*双区匹配*/ };
@@ -75,6 +77,10 @@ class Tf_zh : public QWidget, public Page {
     ComboFilter& filter() { return *filter_; }
     // True while a run works on its thread.
     bool running() const { return worker_ != nullptr; }
+    // Called on the run's thread at every progress report of the runs started afterwards.
+    void setProgressObserver(std::function<void(const RunProgress&)> observer) {
+        progressObserver_ = std::move(observer);
+    }
     // "重置": every condition off, every number a candidate, no bankers.
     void resetConditions();
     // Saves or loads a condition file; messages go through the platform seam.
@@ -184,6 +190,7 @@ class Tf_zh : public QWidget, public Page {
     bool batchRun_ = false;                          // the current run is a batch (it loads conditions)
     QWidget* mainTab_ = nullptr;
     QThread* worker_ = nullptr;
+    std::function<void(const RunProgress&)> progressObserver_;
     QTimer* progressTimer_ = nullptr;
     std::unique_ptr<RunOutcome> outcome_;
     std::atomic<long long> progressDone_{0};

@@ -6,7 +6,10 @@
 #include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSemaphore>
 #include <QtTest>
+#include <memory>
+#include <utility>
 
 #include "app/app_state.h"
 #include "app/dialogs/u_cpstyle.h"
@@ -74,7 +77,7 @@ void setBusyConditions() {
     page.refreshConditionControls();
     page.setCandidates([] {
         std::vector<int> numbers;
-        for (int n = 1; n <= 28; ++n) numbers.push_back(n);
+        for (int n = 1; n <= 33; ++n) numbers.push_back(n);
         return numbers;
     }());
     page.filter().evaluationPath = EvaluationPath::ThroughStore;
@@ -120,9 +123,17 @@ void ZhIsolationTest::theHistoryCanBeUsedWhileARunWorks() {
     }
     QVERIFY(!expected.empty());
 
-    const int cursorBefore = workspace().MainStore.RecNo();
+    // The run waits at its first progress report until the history has been used meanwhile, so the
+    // use certainly falls inside the run.
+    QSemaphore reported, release;
+    f_zh->setProgressObserver([&, first = std::make_shared<bool>(true)](const RunProgress&) {
+        if (!std::exchange(*first, false)) return;
+        reported.release();
+        release.acquire();
+    });
     clickControl(f_zh, "b_filter");
     QVERIFY(f_zh->running());
+    QVERIFY(reported.tryAcquire(1, 60000));
 
     // A new draw is stored at once and completely.
     const EntryOutcome added =
@@ -136,21 +147,32 @@ void ZhIsolationTest::theHistoryCanBeUsedWhileARunWorks() {
     f_zbpx->dissectExistingIndicator("z_hz", QStringLiteral("和值"), 21, 183);
     QCOMPARE(int(f_zbpxz->input().series.size()), kHistoryDraws + 1);
     QCOMPARE(workspace().MainStore.Count(), kHistoryDraws + 1);
-    QVERIFY2(f_zh->running(), "the run ended before the history was used: make it busier");
+    QVERIFY(f_zh->running());
+    const int cursorDuringRun = workspace().MainStore.RecNo();
+    release.release();
 
     QVERIFY(QTest::qWaitFor([] { return !f_zh->running(); }, 300000));
     QCOMPARE(resultTickets(f_zh->filter().results, 6), expected);
     QCOMPARE(workspace().MainStore.Count(), kHistoryDraws + 1);
-    QVERIFY(workspace().MainStore.RecNo() != cursorBefore || cursorBefore >= 1);
+    QCOMPARE(workspace().MainStore.RecNo(), cursorDuringRun);
     for (int r = 1; r <= workspace().MainStore.Count(); ++r)
         QVERIFY(workspace().MainStore.Row(r).fields[0] != kCandidateIssue);
 
     // A type switch during a run cancels it; both draw files stay exactly as they were.
+    f_zh->setProgressObserver([&, first = std::make_shared<bool>(true)](const RunProgress&) {
+        if (!std::exchange(*first, false)) return;
+        reported.release();
+        release.acquire();
+    });
     clickControl(f_zh, "b_filter");
     QVERIFY(f_zh->running());
+    QVERIFY(reported.tryAcquire(1, 60000));
+
     bool reached = false;
     whenModalShown([&](QDialog* dialog) {
         reached = true;
+        // The run goes on while the new type's history is loaded, until the change cancels it.
+        release.release();
         auto* types = static_cast<Tf_cpstyle*>(dialog);
         types->rb[1]->click();
         types->b_ok->click();

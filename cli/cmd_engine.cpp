@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "engine/formula_history.h"
 #include "engine/indicator_catalogue.h"
 #include "engine/indicators.h"
 #include "engine/tgs.h"
@@ -33,19 +34,16 @@ int runEval(CliContext& ctx) {
     std::string error = ctx.prepareWorkspace();
     if (!error.empty()) return fail(ctx, error);
     Workspace& ws = *ctx.workspace;
-    const std::string& formula = ctx.args[0];
-    tgs evaluator(ws);
-    bool anyFailed = false;
+    // One pass over the history: the derived series inside the formula are built once.
+    const HistoryValues pass = evaluateAtEveryDraw(ws, ctx.args[0]);
+    auto failure = pass.failures.begin();
     auto& out = *ctx.out;
     for (int r = 1; r <= ws.MainStore.Count(); ++r) {
-        ws.MainStore.SetRecNo(r);
-        int32_t value = 0;
-        const bool ok = evaluator.evaluate(formula, value);
-        out << ws.MainStore.GetField(0) << '\t' << value;
-        if (!ok) out << "\t公式有误:" << evaluator.errorText();
+        out << ws.MainStore.Row(r).fields[0] << '\t' << pass.values[static_cast<std::size_t>(r - 1)];
+        if (failure != pass.failures.end() && failure->row == r) out << "\t公式有误:" << (failure++)->error;
         out << '\n';
-        anyFailed = anyFailed || !ok;
     }
+    const bool anyFailed = !pass.failures.empty();
     return anyFailed ? kFormulaFailedStatus : 0;
 }
 

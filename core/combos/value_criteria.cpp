@@ -11,6 +11,7 @@
 #include "engine/indicators.h"
 #include "text/number_text.h"
 #include "types/workspace.h"
+#include "engine/tgs_memo.h"
 
 namespace qorvel {
 namespace {
@@ -239,6 +240,9 @@ AssistantOutcome filterAssistantInput(Workspace& ws, std::string_view codeOrForm
     in.title = in.name + kAssistantTitleSuffix;
     {
         CursorReturn back(store);
+        // One pass over the history: the derived series inside the formula are built once. Each value
+        // written to the value column is announced, since a formula may read it ("test").
+        HistoryPass pass(ws);
         in.series.reserve(static_cast<std::size_t>(store.Count()));
         for (int r = 1; r <= store.Count(); ++r) {
             store.SetRecNo(r);
@@ -249,6 +253,7 @@ AssistantOutcome filterAssistantInput(Workspace& ws, std::string_view codeOrForm
                 return out;
             }
             store.SetValue(value);
+            pass.valueColumnChangedFrom(r);
             in.series.push_back(value);
         }
     }

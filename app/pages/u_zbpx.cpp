@@ -21,6 +21,7 @@
 #include "engine/indicator_catalogue.h"
 #include "engine/indicator_menu.h"
 #include "ui/platform.h"
+#include "ui/pass_progress.h"
 
 namespace qorvel {
 
@@ -289,7 +290,10 @@ bool Tf_zbpx::startDissection() {
         return false;
     }
     const int startRow = store.RecNo();
-    const DissectionSeries series = computeDissectionSeries(ws, expression);
+    UiPassProgress progress(this, QStringLiteral("正在计算指标值，请稍候..."));
+    const DissectionSeries series = computeDissectionSeries(ws, expression, progress.callback());
+    // A stopped pass changed nothing and left the cursor where it was.
+    if (series.stopped) return false;
     if (!series.ok) {
         // The values written so far stay; the cursor goes back to where the user left it.
         store.SetRecNo(startRow);

@@ -10,6 +10,10 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QRadioButton>
+#include <QTimer>
+#include <QDir>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -19,11 +23,13 @@
 #include "app/dialogs/u_cpstyle.h"
 #include "app/dialogs/u_textviewer.h"
 #include "app/dialogs/zh/u_dual_prize.h"
+#include "app/pages/u_zbpx.h"
 #include "app/pages/u_zh.h"
 #include "app/u_main.h"
 #include "app_test_support.h"
 #include "text/file_io.h"
 #include "text/gbk.h"
+#include "ui/pass_progress.h"
 
 using namespace qorvel;
 using namespace qorvel::testing;
@@ -54,6 +60,7 @@ class ShellDefectsTest : public QObject {
     void typingIntoAnEmptyMaskedFieldStartsAtTheBeginning();
     void aTypeChangeClearsTheFilterPageTexts();
     void theResultGridShowsADozenRows();
+    void aLongDissectionCanBeStoppedWithEscape();
 };
 
 void ShellDefectsTest::standardButtonsReadInChinese() {
@@ -157,6 +164,45 @@ void ShellDefectsTest::theResultGridShowsADozenRows() {
                                         .arg(grid->viewport()->height())
                                         .arg(grid->verticalHeader()->defaultSectionSize())
                                         .arg(f_main->height())));
+}
+
+void ShellDefectsTest::aLongDissectionCanBeStoppedWithEscape() {
+    constexpr int kDraws = 640;
+    constexpr int kSentinel = -77;
+    StartedProgram program([](const TestHome& home) {
+        QDir().mkpath(home.file("database"));
+        writeDrawFile(home.file("database/basedata0.rec"), sampleDraws(kDraws));
+    });
+    program.platform.messages.messages.clear();
+    t_s_dm& store = workspace().MainStore;
+    for (int r = 1; r <= kDraws; ++r) store.MutableRow(r).value = kSentinel;
+    store.SetRecNo(100);
+    // Every look at the clock is 200 ms later, so the pass looks long at once.
+    qint64 fakeNow = 0;
+    UiPassProgress::setClock([&] { return fakeNow += 200; });
+    // Esc reaches the progress window while the pass runs.
+    QTimer escape;
+    bool shown = false;
+    connect(&escape, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<QProgressDialog*>(w); d && d->isVisible()) {
+                shown = true;
+                QCOMPARE(d->labelText(), QStringLiteral("正在计算指标值，请稍候..."));
+                QTest::keyClick(d, Qt::Key_Escape);
+            }
+    });
+    escape.start(0);
+    f_zbpx->rb_selfzb->setChecked(true);
+    f_zbpx->e_selfzb->setText("getylz(getzf(z_hz))");
+    QTest::mouseClick(f_zbpx->b_ok, Qt::LeftButton);
+    escape.stop();
+    UiPassProgress::setClock({});
+
+    QVERIFY(shown);
+    QCOMPARE(program.platform.messages.texts(), QStringList());
+    for (int r = 1; r <= kDraws; ++r) QVERIFY2(store.Row(r).value == kSentinel, qPrintable(QString("row %1: %2, cursor %3").arg(r).arg(store.Row(r).value).arg(store.RecNo())));
+    QCOMPARE(store.RecNo(), 100);
+    QVERIFY(!visibleTabs().contains("ts_zbpxz"));
 }
 
 QTEST_MAIN(ShellDefectsTest)

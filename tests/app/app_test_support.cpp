@@ -91,6 +91,20 @@ DrawRows sampleDraws(int count) {
     return rows;
 }
 
+DrawRows sampleHistory(int maxDraws) {
+    DrawRows rows;
+    QFile file(QString(QORVEL_SAMPLE_DIR) + "/ssq.txt");
+    if (!file.open(QIODevice::ReadOnly)) qFatal("sample history missing");
+    while (!file.atEnd() && static_cast<int>(rows.size()) < maxDraws) {
+        const QStringList tokens = QString::fromLatin1(file.readLine()).simplified().split(' ', Qt::SkipEmptyParts);
+        if (tokens.size() < 8) continue;
+        std::vector<int> row;
+        for (const QString& t : tokens.mid(0, 8)) row.push_back(t.toInt());
+        rows.push_back(row);
+    }
+    return rows;
+}
+
 void clickControl(QObject* owner, const QString& name) {
     QTest::mouseClick(control(owner, name), Qt::LeftButton);
 }

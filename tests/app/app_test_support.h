@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -111,6 +112,8 @@ using DrawRows = std::vector<std::vector<int>>;
 void writeDrawFile(const QString& path, const DrawRows& draws);
 // `count` ascending issues from 2020001, numbers 1..7 shifted by the row.
 DrawRows sampleDraws(int count);
+// The first draws (all by default) of the bundled six-of-33 sample history.
+DrawRows sampleHistory(int maxDraws = std::numeric_limits<int>::max());
 
 // The control below `owner` with this object name; a missing one stops the test program, naming it.
 template <class T = QWidget>

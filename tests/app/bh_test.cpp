@@ -25,24 +25,9 @@ namespace {
 
 constexpr int kHistoryDraws = 300;
 
-// The first draws of the sample six-of-33 history.
-DrawRows sampleHistory() {
-    DrawRows rows;
-    QFile file(QString(QORVEL_SAMPLE_DIR) + "/ssq.txt");
-    if (!file.open(QIODevice::ReadOnly)) qFatal("sample history missing");
-    while (!file.atEnd() && static_cast<int>(rows.size()) < kHistoryDraws) {
-        const QStringList tokens = QString::fromLatin1(file.readLine()).simplified().split(' ', Qt::SkipEmptyParts);
-        if (tokens.size() < 8) continue;
-        std::vector<int> row;
-        for (const QString& t : tokens.mid(0, 8)) row.push_back(t.toInt());
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 void prepareHistory(const TestHome& home) {
     QDir().mkpath(home.file("database"));
-    writeDrawFile(home.file("database/basedata0.rec"), sampleHistory());
+    writeDrawFile(home.file("database/basedata0.rec"), sampleHistory(kHistoryDraws));
 }
 
 QByteArray drawFile(const StartedProgram& program) { return fileBytes(program.home.file("database/basedata0.rec")); }
@@ -60,7 +45,7 @@ std::vector<std::vector<int>> memoryMains() {
 
 std::vector<std::vector<int>> fileMains() {
     std::vector<std::vector<int>> rows;
-    for (const auto& row : sampleHistory()) rows.push_back(row);
+    for (const auto& row : sampleHistory(kHistoryDraws)) rows.push_back(row);
     return rows;
 }
 

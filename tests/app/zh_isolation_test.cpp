@@ -29,20 +29,6 @@ constexpr int kHistoryDraws = 3000;
 constexpr int kReferenceRow = 1500;
 constexpr int kSecondSlotDraws = 40;
 
-DrawRows sampleHistory(int count) {
-    DrawRows rows;
-    QFile file(QString(QORVEL_SAMPLE_DIR) + "/ssq.txt");
-    if (!file.open(QIODevice::ReadOnly)) qFatal("sample history missing");
-    while (!file.atEnd() && static_cast<int>(rows.size()) < count) {
-        const QStringList tokens = QString::fromLatin1(file.readLine()).simplified().split(' ', Qt::SkipEmptyParts);
-        if (tokens.size() < 8) continue;
-        std::vector<int> row;
-        for (const QString& t : tokens.mid(0, 8)) row.push_back(t.toInt());
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 QByteArray drawFileBytes(const DrawRows& rows) {
     QByteArray bytes;
     for (const auto& row : rows)
@@ -81,6 +67,15 @@ void setBusyConditions() {
         return numbers;
     }());
     page.filter().evaluationPath = EvaluationPath::ThroughStore;
+}
+
+// The next run says when it first reports progress and then waits until it is released.
+void holdAtFirstReport(QSemaphore& reported, QSemaphore& release) {
+    f_zh->setProgressObserver([&reported, &release, first = std::make_shared<bool>(true)](const RunProgress&) {
+        if (!std::exchange(*first, false)) return;
+        reported.release();
+        release.acquire();
+    });
 }
 
 }  // namespace
@@ -126,11 +121,7 @@ void ZhIsolationTest::theHistoryCanBeUsedWhileARunWorks() {
     // The run waits at its first progress report until the history has been used meanwhile, so the
     // use certainly falls inside the run.
     QSemaphore reported, release;
-    f_zh->setProgressObserver([&, first = std::make_shared<bool>(true)](const RunProgress&) {
-        if (!std::exchange(*first, false)) return;
-        reported.release();
-        release.acquire();
-    });
+    holdAtFirstReport(reported, release);
     clickControl(f_zh, "b_filter");
     QVERIFY(f_zh->running());
     QVERIFY(reported.tryAcquire(1, 60000));
@@ -159,11 +150,7 @@ void ZhIsolationTest::theHistoryCanBeUsedWhileARunWorks() {
         QVERIFY(workspace().MainStore.Row(r).fields[0] != kCandidateIssue);
 
     // A type switch during a run cancels it; both draw files stay exactly as they were.
-    f_zh->setProgressObserver([&, first = std::make_shared<bool>(true)](const RunProgress&) {
-        if (!std::exchange(*first, false)) return;
-        reported.release();
-        release.acquire();
-    });
+    holdAtFirstReport(reported, release);
     clickControl(f_zh, "b_filter");
     QVERIFY(f_zh->running());
     QVERIFY(reported.tryAcquire(1, 60000));

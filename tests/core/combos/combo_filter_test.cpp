@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <set>
+#include <thread>
 
 #include "combo_test_support.h"
 #include "test_support.h"
@@ -206,6 +207,31 @@ TEST(RunSnapshot, ARunWorksOnItsCopyWhileTheSharedHistoryChanges) {
     EXPECT_EQ(ws->MainStore.RecNo(), 1);
     EXPECT_EQ(ws->MainStore.Row(4).fields[0], 2021004);
     EXPECT_EQ(snapshot.ws->MainStore.Count(), 3) << "the reference-issue cut is undone in the copy too";
+}
+
+TEST(RunSnapshot, ARunOnAnotherThreadLeavesTheSharedHistoryToItsOwner) {
+    auto ws = makeWorkspace(6, 33, kHistory);
+    ComboFilter filter(*ws);
+    filter.conditions = plainConditions(33);
+    filter.conditions.setEnabled(6, true);
+    filter.conditions.lists[6].values = {1};
+    filter.evaluationPath = EvaluationPath::ThroughStore;  // the path that appends a candidate row
+    RunRequest request = quietRun();
+    request.referenceIssue = 2021002;
+    const RunSnapshot snapshot = filter.prepareRun();
+    RunOutcome outcome;
+    std::thread run([&] { outcome = filter.StartRun(request, snapshot); });
+    // Meanwhile the owner edits and walks its history as pages do.
+    for (int k = 0; k < 200; ++k) {
+        ws->MainStore.Append();
+        ws->MainStore.MutableRow(ws->MainStore.RecNo()).fields = DrawFields{2022001 + k, 1, 2, 3, 4, 5, 6, 7};
+        for (int r = 1; r <= ws->MainStore.Count(); ++r) ws->MainStore.SetRecNo(r);
+    }
+    run.join();
+    ASSERT_EQ(outcome.status, RunStatus::Completed);
+    EXPECT_GT(filter.results.count(), 0);
+    EXPECT_EQ(ws->MainStore.Count(), 3 + 200);
+    for (int r = 1; r <= ws->MainStore.Count(); ++r) EXPECT_NE(ws->MainStore.Row(r).fields[0], kCandidateIssue);
 }
 
 TEST(RunRefusals, ForecastRowAndMissingBounds) {

@@ -1,6 +1,7 @@
 // The banker and kill page driven as a user does: its six sub-pages and their start state, runs and the
 // grid they show, editing, importing, saving and exporting, the hand-over to the filter page, the custom
 // kill page's sets and the special tabs by type.
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -33,6 +34,7 @@ class TdshPageTest : public QObject {
     void customPageCreatesAndLoadsItsSet();
     void specialTabsFollowTheType();
     void lookAtThePage();
+    void wholeSampleHistoryWithSixtyFormulas();
 };
 
 namespace {
@@ -43,6 +45,20 @@ QString cell(const TdshSubPage* p, int row, int column) {
 
 QColor background(const TdshSubPage* p, int row, int column) {
     return p->sg->model()->index(row, column).data(Qt::BackgroundRole).value<QColor>();
+}
+
+DrawRows sampleHistory() {
+    DrawRows rows;
+    QFile file(QString(QORVEL_SAMPLE_DIR) + "/ssq.txt");
+    if (!file.open(QIODevice::ReadOnly)) qFatal("sample history missing");
+    while (!file.atEnd()) {
+        const QStringList tokens = QString::fromLatin1(file.readLine()).simplified().split(' ', Qt::SkipEmptyParts);
+        if (tokens.size() < 8) continue;
+        std::vector<int> row;
+        for (const QString& t : tokens.mid(0, 8)) row.push_back(t.toInt());
+        rows.push_back(row);
+    }
+    return rows;
 }
 
 QStringList comboItems(const QComboBox* c) {
@@ -365,6 +381,22 @@ void TdshPageTest::lookAtThePage() {
             QVERIFY2(b->width() >= b->fontMetrics().horizontalAdvance(b->text()), qPrintable(b->objectName()));
         if (!shots.isEmpty()) f_main->grab().save(shots + "/tdsh_" + p->objectName().mid(3) + ".png");
     }
+}
+
+// The whole sample history with a full scheme: every row is shown, the history is as it was, and the
+// time the page needs (run and display) is printed.
+void TdshPageTest::wholeSampleHistoryWithSixtyFormulas() {
+    const DrawRows history = sampleHistory();
+    TdshFixture fx(history);
+    TdshSubPage* p = fx.sub(KillPage::MainKill);
+    QElapsedTimer clock;
+    clock.start();
+    choose(p, "cb_hmsh_gsgs", "60");
+    qInfo("run and display of 60 formulas over %d draws: %lld ms", int(history.size()), clock.elapsed());
+    QCOMPARE(p->sg->model()->rowCount(), int(history.size()) + 4);
+    QCOMPARE(p->sg->model()->columnCount(), 60 + 3 + 5);
+    QCOMPARE(workspace().MainStore.Count(), int(history.size()));
+    QVERIFY(fx.messages().isEmpty());
 }
 
 QTEST_MAIN(TdshPageTest)

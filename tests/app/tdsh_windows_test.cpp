@@ -37,6 +37,14 @@ class TdshWindowsTest : public QObject {
 
 namespace {
 
+// Saves a picture of a window when QORVEL_GRAB_DIR names a folder.
+void grabWindow(QWidget* w, const QString& name) {
+    const QString shots = qEnvironmentVariable("QORVEL_GRAB_DIR");
+    if (shots.isEmpty()) return;
+    QApplication::processEvents();
+    w->grab().save(shots + "/tdsh_" + name + ".png");
+}
+
 QRegularExpression candidateShape(int depth, const QString& indicator, int lo, int hi) {
     QString pattern = "^\\(";
     for (int i = 1; i <= depth; ++i) pattern += QStringLiteral("\\(\\d+\\*\\[-%1\\]%2\\)\\+").arg(i).arg(indicator);
@@ -71,6 +79,7 @@ void TdshWindowsTest::searchRunsToAcceptanceAndApplies() {
         caption = d->windowTitle();
         rate = w->e_xdzql->text();
         tested = w->l_tested->text();
+        grabWindow(d, "search");
         QVERIFY(!w->searching());
         QVERIFY(w->cb_gszb->isEnabled());
         press(d, "b_apply");
@@ -160,6 +169,7 @@ void TdshWindowsTest::collectionGathersEditsAndSaves() {
     QCOMPARE(c.windowTitle(), QString("已收集公式0条"));
     press(&c, "b_load");
     QCOMPARE(c.l_gs->count(), 1);
+    grabWindow(&c, "collection");
     QCOMPARE(fx.files.titles, (QStringList{"保存公式集", " 打开公式集文件"}));
     c.hide();
 }
@@ -182,6 +192,7 @@ void TdshWindowsTest::generatorFillsTheScheme() {
         runningCaption = d->windowTitle();
         QTRY_VERIFY_WITH_TIMEOUT(w->generator().finished(), 5000);
         progressMax = w->pb1->maximum();
+        grabWindow(d, "generator");
         caption = d->windowTitle();
         QVERIFY(w->b_apply->isEnabled());
         QVERIFY(w->e_contwrong->text().startsWith("实际最大连错："));
@@ -246,6 +257,7 @@ void TdshWindowsTest::synthesisCombinesComparesAndHandsOver() {
     QCOMPARE(g->item(2, 5)->text(), QString(" 03 07 12"));
     choose(&w, "cb_fazh_lbxs", "按频率从高到低");
     QCOMPARE(g->item(2, 5)->text(), QString("07 03 12 "));
+    grabWindow(&w, "synthesis");
 
     // The comparison at the forecast and at a drawn issue.
     w.pc_fazh->setCurrentIndex(1);

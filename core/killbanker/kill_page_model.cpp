@@ -6,6 +6,7 @@ namespace qorvel {
 namespace {
 constexpr const char* kNoCustomSetMessage = "请先载入自定义杀号";
 constexpr const char* kNoSetMessage = "没有可用的公式集";
+constexpr const char* kNoFormulasMessage = "没有可放入方案的公式";
 constexpr int32_t kHighestDrawIssue = 9999989;  // issues above it belong to temporary rows
 }  // namespace
 
@@ -63,6 +64,7 @@ KillRunResult KillPageModel::run() {
     request.startIssue = startIssue_;
     request.display = display_;
     request.target = custom_.target;
+    request.progress = progress_;
     result = runKillPage(ws_, request);
     if (result.error.empty()) lastRun_ = result.grid;
     return result;
@@ -104,6 +106,24 @@ KillRunResult KillPageModel::importFormulas(const std::filesystem::path& path) {
     }
     count_ = s->importIntoScheme(scheme_, *lines);
     index_ = 1;
+    result.error = saveSet();
+    if (!result.error.empty()) return result;
+    return run();
+}
+
+KillRunResult KillPageModel::replaceFormulas(const std::vector<std::string>& formulas) {
+    KillRunResult result;
+    FormulaSet* s = editableSet();
+    if (!s) {
+        result.error = page_ == KillPage::CustomKill ? kNoCustomSetMessage : kNoSetMessage;
+        return result;
+    }
+    if (formulas.empty()) {
+        result.error = kNoFormulasMessage;
+        return result;
+    }
+    const int n = std::min(static_cast<int>(formulas.size()), info().capacity);
+    for (int j = 1; j <= n; ++j) s->setFormula(scheme_, j, formulas[static_cast<std::size_t>(j - 1)]);
     result.error = saveSet();
     if (!result.error.empty()) return result;
     return run();

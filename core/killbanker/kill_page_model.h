@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,9 @@ public:
     // The first k formulas of the current scheme.
     std::vector<std::string> formulasInUse() const;
 
+    // Called after every grid row of a run (the page's progress bar).
+    void setProgress(std::function<void(int row, int rows)> progress) { progress_ = std::move(progress); }
+
     // 开始分析: runs the page; the grid is kept as lastRun().
     KillRunResult run();
     const KillGrid& lastRun() const { return lastRun_; }
@@ -51,6 +55,9 @@ public:
     // 导入公式文件: up to capacity lines into the current scheme from index 1 on; the formula count becomes
     // the number read, the index 1; then the set file is rewritten and the page runs.
     KillRunResult importFormulas(const std::filesystem::path& path);
+    // Puts formulas 1..n of the current scheme in place (a generated scheme, or the formulas in use
+    // reordered), at most its capacity; then the set file is rewritten and the page runs as 确认修改 does.
+    KillRunResult replaceFormulas(const std::vector<std::string>& formulas);
     // 保存公式组: the whole scheme (yes) or its first k formulas (no) to a formula file.
     std::string saveGroup(const std::string& fileName, bool wholeScheme) const;
 
@@ -79,6 +86,7 @@ private:
     int startIssue_ = 0;
     ListDisplay display_ = ListDisplay::Regular;
     KillGrid lastRun_;
+    std::function<void(int row, int rows)> progress_;
 };
 
 }  // namespace qorvel

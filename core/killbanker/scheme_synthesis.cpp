@@ -178,6 +178,7 @@ ComparisonResult compareSchemes(Workspace& ws, const SynthesisRequest& request, 
         result.drawText = drawNumbersText(ws.params, store.Row(row));
         int32_t target = -1;
         if (custom && !evaluator.evaluate(request.target, target)) target = -1;
+        result.targetValue = target;
         drawn = drawTestValues(synthesisPage(request.type), ws.params, store.Row(row), target).values;
     } else {
         result.drawText = kNotDrawnYet;

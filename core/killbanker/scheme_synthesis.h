@@ -65,6 +65,7 @@ SynthesisResult combineSchemes(Workspace& ws, const SynthesisRequest& request);
 struct ComparisonResult {
     std::string error;
     std::string drawText;  // the "开奖号：" field
+    int32_t targetValue = -1;  // custom type: the target's value at the chosen draw (−1 for the forecast or a failure)
     TextGrid grid;         // header row, one row per scheme in use, then "方案组合"
     std::vector<int32_t> combined;
 };

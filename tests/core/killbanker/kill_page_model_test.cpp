@@ -25,6 +25,8 @@ protected:
 
 TEST_F(PageModel, ConfirmEditRewritesTheSetFileAndRuns) {
     KillPageModel model(ws, KillPage::MainBanker, &set);
+    std::vector<int> progressRows;
+    model.setProgress([&](int row, int) { progressRows.push_back(row); });
     EXPECT_EQ(model.formulaCount(), 5);
     model.setScheme(3);
     model.setIndex(2);
@@ -34,6 +36,7 @@ TEST_F(PageModel, ConfirmEditRewritesTheSetFileAndRuns) {
     EXPECT_EQ(r.grid.formulaCount, 5);
     EXPECT_EQ(r.grid.at(1, 4).text, "01    正确");
     EXPECT_EQ(model.lastRun().rows, r.grid.rows);
+    EXPECT_EQ(progressRows, (std::vector<int>{1, 2, 3}));  // two draws and the forecast row
     FormulaSet again;
     ASSERT_EQ(loadFormulaSet(dir.path(), *findFormulaSetKind("hmtd"), 2, again), "");
     EXPECT_EQ(again.formula(3, 2), "z_num1");
@@ -78,6 +81,26 @@ TEST_F(PageModel, CustomPageNeedsItsSetAndWritesNewOnes) {
     EXPECT_EQ(other.customSet().to, 9);
     EXPECT_NE(other.loadCustomSet(dir / "none.scs").error, "");
     EXPECT_TRUE(other.hasCustomSet());
+}
+
+TEST_F(PageModel, ReplaceFormulasTakesTheLeadingPlacesRewritesAndRuns) {
+    KillPageModel model(ws, KillPage::MainBanker, &set);
+    model.setScheme(2);
+    model.setFormulaCount(3);
+    const KillRunResult r = model.replaceFormulas({"z_num1", "z_num2"});
+    ASSERT_EQ(r.error, "");
+    EXPECT_EQ(r.grid.formulaCount, 3);
+    EXPECT_EQ(r.grid.at(1, 3).text, "01    正确");
+    EXPECT_EQ(r.grid.at(1, 4).text, "02    正确");
+    FormulaSet again;
+    ASSERT_EQ(loadFormulaSet(dir.path(), *findFormulaSetKind("hmtd"), 2, again), "");
+    EXPECT_EQ(again.schemeFormulas(2, 3), (std::vector<std::string>{"z_num1", "z_num2", "[-1]z_hw"}));
+    EXPECT_EQ(again.formula(1, 1), "[-1]z_hw");
+    // More formulas than the scheme holds: only its capacity is taken; none at all is refused.
+    const std::vector<std::string> many(20, "z_num3");
+    ASSERT_EQ(model.replaceFormulas(many).error, "");
+    EXPECT_EQ(set.schemeFormulas(2, 15), std::vector<std::string>(15, "z_num3"));
+    EXPECT_NE(model.replaceFormulas({}).error, "");
 }
 
 TEST_F(PageModel, FailedWriteIsReportedAndNothingRuns) {

@@ -91,6 +91,15 @@ TEST_F(Synthesis, ComparisonAtADrawAndAtTheForecast) {
     EXPECT_EQ(compareSchemes(ws, request, 0).error, "请至少选择一个方案");
 }
 
+TEST_F(Synthesis, ComparisonOfTheCustomTypeGivesTheTargetValue) {
+    request.type = SynthesisType::CustomKill;
+    request.target = "z_num2";
+    EXPECT_EQ(compareSchemes(ws, request, 2020002).targetValue, 4);
+    EXPECT_EQ(compareSchemes(ws, request, 0).targetValue, -1);
+    request.target = "nonsense+";
+    EXPECT_EQ(compareSchemes(ws, request, 2020002).targetValue, -1);
+}
+
 TEST(SchemeUse, NamesMapToSchemesAndTheLastOneStays) {
     EXPECT_EQ(schemeNumberFromName("方案10"), 10);
     EXPECT_EQ(schemeNumberFromName("方案3"), 3);

@@ -47,20 +47,6 @@ QColor background(const TdshSubPage* p, int row, int column) {
     return p->sg->model()->index(row, column).data(Qt::BackgroundRole).value<QColor>();
 }
 
-DrawRows sampleHistory() {
-    DrawRows rows;
-    QFile file(QString(QORVEL_SAMPLE_DIR) + "/ssq.txt");
-    if (!file.open(QIODevice::ReadOnly)) qFatal("sample history missing");
-    while (!file.atEnd()) {
-        const QStringList tokens = QString::fromLatin1(file.readLine()).simplified().split(' ', Qt::SkipEmptyParts);
-        if (tokens.size() < 8) continue;
-        std::vector<int> row;
-        for (const QString& t : tokens.mid(0, 8)) row.push_back(t.toInt());
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 QStringList comboItems(const QComboBox* c) {
     QStringList items;
     for (int i = 0; i < c->count(); ++i) items << c->itemText(i);

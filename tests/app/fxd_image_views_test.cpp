@@ -6,6 +6,7 @@
 // Pictures of every view: QORVEL_GRAB_DIR=/some/folder ./build/tests/fxd_image_views_test
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -182,6 +183,17 @@ void FxdImageViewsTest::everyViewDrawsItsWindowOfTheNewestDraws() {
     auto* omissions = v.at<OmissionTrendView>("ts_zhylzs");
     QCOMPARE(v.at<QScrollBar>("sb_zhylzs")->maximum(), static_cast<int>(omissions->entries().size()) - 36 + 1);
     // Looking never moves the history's cursor.
+    QCOMPARE(workspace().MainStore.RecNo(), cursor);
+    // The slowest code of the related values, computed over the whole history and drawn.
+    v.show("ts_kzxl1", "i_kzxl");
+    QElapsedTimer timer;
+    timer.start();
+    v.at<QRadioButton>("rb_kzxl_ylz")->setChecked(true);
+    v.at<DrawingHost>("i_kzxl")->picture();
+    qInfo("c_ylz_0_1_1 over %d draws, computed and drawn: %lld ms", draws, timer.elapsed());
+    auto* ext = v.at<ExtensionView>("ts_kzxl1");
+    QCOMPARE(extensionCode(ext->choice()), std::string("c_ylz_0_1_1"));
+    QCOMPARE(static_cast<int>(ext->series().values.size()), draws);
     QCOMPARE(workspace().MainStore.RecNo(), cursor);
     if (dir.isEmpty()) return;
     // The other marking of the gap chart and a pair item, for the eye.

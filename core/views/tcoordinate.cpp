@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace qorvel {
 namespace {
@@ -12,6 +13,7 @@ constexpr const char* kForecastIssueText = "9999999";
 constexpr const char* kSampleIssue = "2006001";
 constexpr int kTitleGapPx = 20;
 constexpr int kIssueLabelGapPx = 5;
+constexpr int kIssueLabelSpacingPx = 4;  // the least room between two issue labels
 constexpr int kYLabelGapPx = 7;
 constexpr int kValueLabelGapPx = 5;
 constexpr int kAxisPenWidth = 2;
@@ -65,13 +67,19 @@ void tcoordinate::DrawAxes(DrawSurface& surface, const std::string& title) {
         const int x = originX + roundEven(static_cast<float>(k) * xMinorPx);
         surface.line({x, originY}, {x, originY - minorLen}, tickPen);
     }
+    // A long window puts the labelled ticks closer than an issue is wide; a label that would run into
+    // the one before it is left out (its tick stays).
+    int labelsRight = std::numeric_limits<int>::min() / 2;
     for (int k = 1; k <= xMajorCount; ++k) {
         const int x = originX + roundEven(static_cast<float>(k) * xMajorPx);
         surface.line({x, originY}, {x, originY - majorLen}, tickPen);
-        if (k > xLabelCount || k > kCoordinateMaxXLabels) continue;
+        if (k > xLabelCount || k > kCoordinateMaxXLabels || labels[k].empty()) continue;
         const std::string label = labels[k] == kForecastIssueText ? std::string(kForecastLabel) : labels[k];
         const TextSize size = surface.measureText(label, font);
-        surface.text({x - size.width / 2, originY + kIssueLabelGapPx}, label, font);
+        const int left = x - size.width / 2;
+        if (left < labelsRight + kIssueLabelSpacingPx) continue;
+        surface.text({left, originY + kIssueLabelGapPx}, label, font);
+        labelsRight = left + size.width;
     }
     for (int k = 1; k <= yMinorCount; ++k) {
         const int y = originY - roundEven(static_cast<float>(k) * yMinorPx);
@@ -97,14 +105,16 @@ Point tcoordinate::PointPixel(int drawIndex, int value) const {
 
 Point tcoordinate::PlotPoint(DrawSurface& surface, int drawIndex, int value, int radius, bool forecastRow) {
     const Point p = PointPixel(drawIndex, value);
-    if (forecastRow) {
-        const int half = static_cast<int>(xMinorPx / 2);
-        surface.rectangle({p.x - half, originY - roundEven(height), p.x + half, originY},
-                          Pen{kRed, 1, PenStyle::Dot}, Brush{kWhite, true});
-    }
+    if (forecastRow) DrawForecastBox(surface, p.x);
     surface.ellipse({p.x - radius, p.y - radius, p.x + radius, p.y + radius}, Pen{kBlack, 1, PenStyle::Solid},
                     Brush{kBlue, false});
     return p;
+}
+
+void tcoordinate::DrawForecastBox(DrawSurface& surface, int x) const {
+    const int half = static_cast<int>(xMinorPx / 2);
+    surface.rectangle({x - half, originY - roundEven(height), x + half, originY}, Pen{kRed, 1, PenStyle::Dot},
+                      Brush{kWhite, true});
 }
 
 void tcoordinate::placeAxes(int imageHeight, int imageWidth, int layout) {

@@ -52,6 +52,8 @@ public:
     // Draws the point as a filled blue circle with a black outline and returns its pixel. For the
     // forecast row (the last draw of the history) a dotted red box one minor tick wide is drawn first.
     Point PlotPoint(DrawSurface& surface, int drawIndex, int value, int radius, bool forecastRow = false);
+    // The dotted red box one minor tick wide, centred on x, over the full axis height.
+    void DrawForecastBox(DrawSurface& surface, int x) const;
 
     // One value chart on an image of imageWidth x imageHeight: `points` are the draws of the window in
     // order, the first being draw `firstIndex`; values are plotted in tenths so the y labels can be any

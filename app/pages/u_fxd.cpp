@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "app/pages/fxd/fxd_distribution_view.h"
 #include "app/pages/fxd/fxd_image_views.h"
 #include "app/pages/fxd/fxd_trend_view.h"
 #include "app/pages/fxd/fxd_view.h"
@@ -49,6 +50,7 @@ Tf_fxd::Tf_fxd(QWidget* parent) : QWidget(parent) {
     buildSelectionMenu();
 
     addView(new FxdTrendView(this, pc_fxd), "ts_zbzs", "指标走势");
+    addView(new FxdDistributionView(this, pc_fxd), "ts_fbt", "主号分布图");
     addImageViewTabs(pc_fxd);
     connect(pc_fxd, &QTabWidget::currentChanged, this, [this] { tabChanged(); });
 }

@@ -10,6 +10,7 @@
 
 #include "app/pages/fxd/fxd_distribution_view.h"
 #include "app/pages/fxd/fxd_image_views.h"
+#include "app/pages/fxd/fxd_omission_view.h"
 #include "app/pages/fxd/fxd_trend_view.h"
 #include "app/pages/fxd/fxd_view.h"
 #include "app/pages/u_zh.h"
@@ -51,6 +52,8 @@ Tf_fxd::Tf_fxd(QWidget* parent) : QWidget(parent) {
 
     addView(new FxdTrendView(this, pc_fxd), "ts_zbzs", "指标走势");
     addView(new FxdDistributionView(this, pc_fxd), "ts_fbt", "主号分布图");
+    addView(new FxdOmissionView(this, pc_fxd, false), "ts_zhyltb", "主号遗漏图表");
+    addView(new FxdOmissionView(this, pc_fxd, true), "ts_wsyltb", "尾数遗漏图表");
     addImageViewTabs(pc_fxd);
     connect(pc_fxd, &QTabWidget::currentChanged, this, [this] { tabChanged(); });
 }

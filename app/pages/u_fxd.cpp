@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "app/pages/fxd/fxd_data_tables_view.h"
 #include "app/pages/fxd/fxd_distribution_view.h"
 #include "app/pages/fxd/fxd_image_views.h"
 #include "app/pages/fxd/fxd_omission_view.h"
@@ -51,6 +52,7 @@ Tf_fxd::Tf_fxd(QWidget* parent) : QWidget(parent) {
     buildSelectionMenu();
 
     addView(new FxdTrendView(this, pc_fxd), "ts_zbzs", "指标走势");
+    addView(new FxdDataTablesView(this, pc_fxd), "ts_cgsjb", "常规数据表");
     addView(new FxdDistributionView(this, pc_fxd), "ts_fbt", "主号分布图");
     addView(new FxdOmissionView(this, pc_fxd, false), "ts_zhyltb", "主号遗漏图表");
     addView(new FxdOmissionView(this, pc_fxd, true), "ts_wsyltb", "尾数遗漏图表");

@@ -189,7 +189,7 @@ void FxdTrendTest::automaticScrollingMovesTheWindowUntilTheSubPageIsLeft() {
     view->i_zbzs->picture();
     QVERIFY(view->i_zbzs->renderCount() <= renders + 1);
 
-    f_fxd->pageClosed();
+    f_fxd->pc_fxd->setCurrentIndex(1);
     QVERIFY(!f_fxd->scrolling());
 }
 

@@ -63,7 +63,11 @@ FxdOmissionView::FxdOmissionView(Tf_fxd* page, QWidget* parent, bool tails) : Fx
     sg_table->setObjectName(tails ? "sg_wsyltb" : "sg_zhyltb");
     sg_table->showHeaderRow(omission_colours::kHeader);
     sg_table->setCellPainter([this](DrawSurface& s, const Rect& cell, int row, int col) { paintCell(s, cell, row, col); });
-    sg_table->setResizeHandler([this] { layOutColumns(); });
+    sg_table->setResizeHandler([this] {
+        layOutColumns();
+        if (!table_.rows.empty() && sg_table->currentRow() == static_cast<int>(table_.rows.size()) - 1)
+            sg_table->scrollToBottom();
+    });
     sg_table->setPressHandler([this](int row, int col, Qt::MouseButton b, QPoint global) { cellPressed(row, col, b, global); });
 
     connect(b_refresh, &QPushButton::clicked, this, [this] { rebuild(); });

@@ -70,6 +70,7 @@ FxdTrendView::FxdTrendView(Tf_fxd* page, QWidget* parent) : FxdView(page, parent
     m_zbzs_tj->setFixedHeight(m_zbzs_tj->fontMetrics().lineSpacing() * kMemoLines + 12);
 
     QWidget* column = buildControlColumn();
+    rebuildTree();
     b_zbzs_hide = button("b_zbzs_hide", "<<", this);
     b_zbzs_hide->setFixedWidth(22);
     b_zbzs_hide->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
@@ -89,7 +90,6 @@ FxdTrendView::FxdTrendView(Tf_fxd* page, QWidget* parent) : FxdView(page, parent
     layout->addWidget(column);
     layout->addWidget(b_zbzs_hide);
     layout->addLayout(right, 1);
-    rebuildTree();
 }
 
 QWidget* FxdTrendView::buildControlColumn() {
@@ -111,7 +111,10 @@ QWidget* FxdTrendView::buildControlColumn() {
     setMenu->setObjectName("pm_zbzs_set");
     QAction* update = setMenu->addAction(QString::fromUtf8("更新"));
     update->setObjectName("mi_zbzs_update");
-    connect(update, &QAction::triggered, this, [this] { rebuildTree(); });
+    connect(update, &QAction::triggered, this, [this] {
+        rebuildTree();
+        computeAndDraw();
+    });
     QAction* dissectAction = setMenu->addAction(QString::fromUtf8("指标剖析"));
     dissectAction->setObjectName("mi_zbzs_px");
     connect(dissectAction, &QAction::triggered, this, [this] { dissect(); });
@@ -200,7 +203,6 @@ void FxdTrendView::rebuildTree() {
         }
     }
     if (again) tv_zbzs->setCurrentItem(again);
-    if (isVisible()) computeAndDraw();
 }
 
 QTreeWidgetItem* FxdTrendView::selectedIndicator() const {

@@ -30,7 +30,8 @@ class FxdTrendView : public FxdView {
     void refresh() override;
     bool scrollStep(int direction) override;
 
-    // "更新": the tree again from the indicator lists and the saved indicators, then the drawing.
+    // The tree again from the indicator lists and the saved indicators, the selected node kept by its
+    // text ("更新" draws it again after this).
     void rebuildTree();
     // Computes the selected node's series (selecting the first indicator when nothing is selected) and
     // draws it; false when a formula error stopped it.

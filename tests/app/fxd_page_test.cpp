@@ -25,6 +25,7 @@ class FxdPageTest : public QObject {
     void theViewMenuOffersModesScrollingAndConditions();
     void leavingASubPageStopsItsScrolling();
     void theDataTablesShowEveryDraw();
+    void anEmptyHistoryShowsOnlyHeaders();
 
   private:
     DrawRows sample_;
@@ -113,6 +114,23 @@ void FxdPageTest::theDataTablesShowEveryDraw() {
     for (int f = 0; f < static_cast<int>(next.size()); ++f) store.SetField(f, next[f]);
     clickControl(view, "b_sjb_refresh");
     QCOMPARE(view->table(0).rows.back().front(), std::string("2099001"));
+}
+
+void FxdPageTest::anEmptyHistoryShowsOnlyHeaders() {
+    auto program = fxd::startOn(DrawRows{});
+    QCOMPARE(workspace().MainStore.Count(), 0);
+    control<QAction>(f_fxd->pm_view, "mi_speed3")->trigger();
+    for (const char* name : {"ts_zbzs", "ts_cgsjb", "ts_fbt", "ts_zhyltb", "ts_wsyltb"}) {
+        QWidget* page = fxd::showSubPage(name);
+        page->grab();  // every picture drawn once
+        f_fxd->startScrolling();
+        QTest::qWait(300);  // one tick finds nothing to scroll and ends the scrolling
+        QVERIFY2(!f_fxd->scrolling(), name);
+    }
+    auto* tables = static_cast<FxdDataTablesView*>(fxd::showSubPage("ts_cgsjb"));
+    QCOMPARE(tables->grid(0)->rowCount(), 0);
+    QCOMPARE(tables->grid(0)->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("期数"));
+    QVERIFY(program->platform.messages.texts().isEmpty());
 }
 
 QTEST_MAIN(FxdPageTest)

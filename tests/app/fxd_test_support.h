@@ -44,6 +44,8 @@ inline std::function<void(const TestHome&)> withHistory(const DrawRows& rows, co
 
 inline std::unique_ptr<StartedProgram> startOn(const DrawRows& rows, const QByteArray& saved = {}) {
     auto program = std::make_unique<StartedProgram>(withHistory(rows, saved));
+    // The main window opens maximized on the (small) offscreen screen; the tests look at it at 1024 x 768.
+    f_main->setWindowState(Qt::WindowNoState);
     f_main->resize(1024, 768);
     QTest::qWait(20);
     // The offscreen screen is smaller than the program asks for; that notice is not under test here.

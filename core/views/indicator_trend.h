@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "types/workspace.h"
+#include "views/t_s_zsd.h"
 
 namespace qorvel {
 
@@ -61,7 +62,6 @@ std::vector<TrendTreeCategory> trendTree(std::string_view specialLabel, const st
 // The window both charts share: the first visible point (1-based, 0 = not yet placed) and the number of
 // points; lastIndex is the number of draws.
 constexpr int kDefaultTrendPoints = 61;
-constexpr int kTrendZoomStep = 5;
 constexpr int kDefaultExtendPoints = 60;  // "扩至"
 struct TrendWindow {
     int startIndex = 0;

@@ -58,7 +58,7 @@ QWidget* TjqBarChart::buildOptionBar() {
     cb_conccs = named(new QCheckBox(QStringLiteral("遗漏次数"), bar), "cb_conccs");
     b_coldhotset = named(new QPushButton(QStringLiteral("主号冷热号设置 "), bar), "b_coldhotset");
     b_f_coldhotset = named(new QPushButton(QStringLiteral("副号冷热设置 "), bar), "b_f_coldhotset");
-    // The special zone's chart and settings stay hidden, as the page has always shown only the main zone.
+    // The special zone's chart and settings exist but stay hidden: the page shows the main zone only.
     rb_lhtj->hide();
     b_f_coldhotset->hide();
 

@@ -143,8 +143,14 @@ void ZbpxzSignalTest::subPagesNameTheStatusLine() {
     const DissectionInput& in = f_zbpxz->input();
     QCOMPARE(f_zbpxz->ts_tzt->l_tzt_middle->text(),
              QStringLiteral("中间值是:") + QString::number((in.seriesMin + in.seriesMax + 1) / 2));
-    // A new dissection starts on the signal chart again, its window at the caller's cursor.
+    // A new dissection starts on the signal chart again with the default types, its window at the caller's
+    // cursor.
+    f_zbpxz->pc_zbpxz->setCurrentIndex(0);
+    f_zbpxz->ts_ftc->rb_ftc_ws->setChecked(true);
+    f_zbpxz->ts_ftc->rb_ftc_jo->setChecked(true);
     dissect("z_num2");
+    QVERIFY(f_zbpxz->ts_ftc->rb_ftc_cg->isChecked() && f_zbpxz->ts_ftc->rb_ftc_sj->isChecked());
+    QVERIFY(f_zbpxz->ts_ftc->shown() == f_zbpxz->input().series);
     QCOMPARE(f_zbpxz->pc_zbpxz->currentWidget(), static_cast<QWidget*>(f_zbpxz->ts_ftc));
     QCOMPARE(f_zbpxz->ts_ftc->sb_ftc->value(), 60 - 36);
 }

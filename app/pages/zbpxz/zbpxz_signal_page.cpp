@@ -124,7 +124,7 @@ QWidget* ZbpxzSignalPage::buildChartControls() {
     row->addWidget(b_ftc_filter);
 
     connect(kinds, &QButtonGroup::buttonToggled, this, [this](QAbstractButton*, bool on) {
-        if (on) refresh();
+        if (on && !filling_) refresh();
     });
     connect(cb_ftc_ysd, &QComboBox::currentIndexChanged, this, [this] {
         if (rb_ftc_ys->isChecked()) refresh();
@@ -157,7 +157,7 @@ QWidget* ZbpxzSignalPage::buildSignalControls() {
     row->addStretch(1);
 
     connect(kinds, &QButtonGroup::buttonToggled, this, [this](QAbstractButton*, bool on) {
-        if (!on) return;
+        if (!on || filling_) return;
         computeSignals();
         placeSignalWindow(true);
     });
@@ -167,7 +167,7 @@ QWidget* ZbpxzSignalPage::buildSignalControls() {
         placeSignalWindow(true);
     });
     connect(modes, &QButtonGroup::buttonToggled, this, [this](QAbstractButton*, bool on) {
-        if (on) sg_ftc_signal->redraw();
+        if (on && !filling_) sg_ftc_signal->redraw();
     });
     return box;
 }
@@ -188,9 +188,13 @@ SignalKind ZbpxzSignalPage::signalKind() const {
     return SignalKind::UpDown;
 }
 
-// The chart window starts at the draw the caller placed the cursor on.
+// A new series starts with the default chart and signal types, so a choice made for the previous series is
+// not applied unseen; the chart window starts at the draw the caller placed the cursor on.
 void ZbpxzSignalPage::opened() {
     autoScroll->stop();
+    filling_ = true;
+    for (QRadioButton* standard : {rb_ftc_cg, rb_ftc_sj, rb_ftc_fh}) standard->setChecked(true);
+    filling_ = false;
     computeShown();
     const int last = std::max(1, state_.count() - kSignalChartDraws + 1);
     sb_ftc->setRange(1, last);

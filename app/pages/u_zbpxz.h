@@ -21,6 +21,7 @@ class ZbpxzChangePage;
 class ZbpxzFeaturePage;
 class ZbpxzFieldPage;
 class ZbpxzOmissionTrendPage;
+class ZbpxzRemainderPage;
 
 class Tf_zbpxz : public QWidget, public Page {
   public:
@@ -43,6 +44,7 @@ class Tf_zbpxz : public QWidget, public Page {
     ZbpxzAveragePage* ts_jzzs = nullptr;
     ZbpxzFieldPage* ts_tyd = nullptr;
     ZbpxzOmissionTrendPage* ts_ylzs = nullptr;
+    ZbpxzRemainderPage* ts_yszs = nullptr;
     ZbpxzFeaturePage* ts_tzt = nullptr;
     ZbpxzChangePage* ts_blws = nullptr;
 

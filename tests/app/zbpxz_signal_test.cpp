@@ -23,6 +23,7 @@
 #include "app/dialogs/zbpxz/filter_setting_dialog.h"
 #include "app/dialogs/zbpxz/field_style_dialog.h"
 #include "app/pages/zbpxz/zbpxz_field_page.h"
+#include "app/pages/zbpxz/zbpxz_remainder_page.h"
 #include "app/pages/u_zbpx.h"
 #include "app/pages/u_zbpxz.h"
 #include "app/pages/u_zh.h"
@@ -129,7 +130,7 @@ void ZbpxzSignalTest::subPagesNameTheStatusLine() {
     QVERIFY(program.platform.messages.texts().isEmpty());
     const QString title = fromUtf8(f_zbpxz->input().title);
     QCOMPARE(f_zbpxz->statusText(), title + QStringLiteral("的信号图"));
-    const QStringList names{"信号图", "均值走势图", "田野走势图", "遗漏值走势", "特征图", "变化量及尾数图"};
+    const QStringList names{"信号图", "均值走势图", "田野走势图", "遗漏值走势", "余数走势图", "特征图", "变化量及尾数图"};
     QCOMPARE(f_zbpxz->pc_zbpxz->count(), int(names.size()));
     for (int i = names.size() - 1; i >= 0; --i) {
         f_zbpxz->pc_zbpxz->setCurrentIndex(i);
@@ -139,6 +140,9 @@ void ZbpxzSignalTest::subPagesNameTheStatusLine() {
         QCOMPARE(f_zbpxz->l_status->text(), expected);
         QCOMPARE(f_zbpxz->windowTitle(), expected);
     }
+    // The remainder chart charts every modulus of the chosen group.
+    f_zbpxz->ts_yszs->cb_yszs_group->setCurrentIndex(1);
+    QVERIFY(f_zbpxz->ts_yszs->divisors() == (std::vector<int>{6, 7}));
     // The feature chart names the middle of the handed-over range, the upper half counting as big.
     const DissectionInput& in = f_zbpxz->input();
     QCOMPARE(f_zbpxz->ts_tzt->l_tzt_middle->text(),

@@ -1,41 +1,60 @@
-// Tf_zbpxz: the indicator dissection page, docked into the tab "指标剖析". OpenDissection is its single
-// entry point. For now the page shows the handed-over series plainly: title, range, one row per draw with
-// its issue and value, and how often each value of the range occurred.
+// Tf_zbpxz: the indicator dissection page, docked into the tab "指标剖析" or shown in a modal window for the
+// value-choice dialogs. OpenDissection is its single entry point; each sub-page is a class of its own under
+// app/pages/zbpxz and draws the handed-over series from one angle.
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 #include "app/page.h"
-
+#include "app/pages/zbpxz/zbpxz_sub_page.h"
 #include "core/views/dissection_input.h"
 
 class QLabel;
-class QTableWidget;
+class QTabWidget;
 
 namespace qorvel {
+
+class ZbpxzSignalPage;
+class ZbpxzAveragePage;
+class ZbpxzChangePage;
+class ZbpxzFeaturePage;
+class ZbpxzFieldPage;
+class ZbpxzOmissionTrendPage;
+class ZbpxzRemainderPage;
 
 class Tf_zbpxz : public QWidget, public Page {
   public:
     explicit Tf_zbpxz(QWidget* parent = nullptr);
 
-    // Stores the input and shows it; the caption becomes the title and the status line the title
-    // followed by "的信号图".
+    // Stores the input (equal extremes widened by the main-number count), resets every sub-page and shows
+    // the signal chart.
     void OpenDissection(const DissectionInput& input);
 
-    const DissectionInput& input() const { return input_; }
+    const DissectionInput& input() const { return state_.input; }
+    // The title followed by "的" and the shown sub-page's name.
     QString statusText() const;
 
-    QLabel* l_title = nullptr;
-    QLabel* l_range = nullptr;
+    void pageClosed() override;
+    void historyChanged() override;
+
     QLabel* l_status = nullptr;
-    QTableWidget* sg_values = nullptr;  // issue and value of every draw
-    QTableWidget* sg_counts = nullptr;  // occurrences and current omission of every value of the range
+    QTabWidget* pc_zbpxz = nullptr;
+    ZbpxzSignalPage* ts_ftc = nullptr;
+    ZbpxzAveragePage* ts_jzzs = nullptr;
+    ZbpxzFieldPage* ts_tyd = nullptr;
+    ZbpxzOmissionTrendPage* ts_ylzs = nullptr;
+    ZbpxzRemainderPage* ts_yszs = nullptr;
+    ZbpxzFeaturePage* ts_tzt = nullptr;
+    ZbpxzChangePage* ts_blws = nullptr;
 
   private:
-    void fillValues();
-    void fillCounts();
+    void subPageChanged(int index);
+    void fillIssues();
 
-    DissectionInput input_;
+    DissectionState state_;
+    std::vector<ZbpxzSubPage*> pages_;
+    ZbpxzSubPage* current_ = nullptr;
 };
 
 inline Tf_zbpxz* f_zbpxz = nullptr;

@@ -18,6 +18,7 @@
 #include "app/pages/current_indicator.h"
 #include "app/pages/u_zbpx.h"
 #include "app/pages/u_zbpxz.h"
+#include "app/pages/zbpxz/zbpxz_signal_page.h"
 #include "app/u_main.h"
 #include "app_test_support.h"
 #include "draws/t_s_dm.h"
@@ -452,7 +453,7 @@ void ZbpxTest::handOverNamesTheTabAndStatusLines() {
     QCOMPARE(f_main->OpenPageCount(), openBefore + 1);
     QCOMPARE(f_main->statusText(), name + QStringLiteral("的分析"));
     QCOMPARE(f_zbpxz->statusText(), name + QStringLiteral("的信号图"));
-    QCOMPARE(f_zbpxz->windowTitle(), name);
+    QCOMPARE(f_zbpxz->windowTitle(), name + QStringLiteral("的信号图"));
     QVERIFY(f_zbpxz->isVisible());
     QCOMPARE(fromUtf8(f_zbpxz->input().title), name);
     QCOMPARE(fromUtf8(f_zbpxz->input().name), name);
@@ -478,49 +479,39 @@ void ZbpxTest::specialNumbersEntryDissectsTheSpecialNumber() {
 void ZbpxTest::dissectionViewCountsValues_data() {
     QTest::addColumn<int>("low");
     QTest::addColumn<int>("high");
-    QTest::addColumn<QStringList>("rows");  // value:count:omission
-    QTest::newRow("every value of the range") << 1 << 4 << QStringList{"1:1:4", "2:0:5", "3:2:1", "4:0:5", "范围外:2:"};
-    QTest::newRow("too wide: values seen") << 0 << 5000 << QStringList{"1:1:4", "3:2:1", "9:1:2", "1200:1:0"};
+    QTest::addColumn<int>("shownMax");
+    QTest::newRow("range as handed over") << 1 << 4 << 4;
+    QTest::newRow("equal ends widen by the main count") << 3 << 3 << 8;
 }
 
-// The interim dissection view lists how often each value occurred and the draws since it last did, both in
-// the tab and in the modal window.
+// The dissection opens on the signal chart, in the tab and in the modal window, with the range handed over
+// (equal ends widened) and one signal column per run of equal up/down signals.
 void ZbpxTest::dissectionViewCountsValues() {
     QFETCH(int, low);
     QFETCH(int, high);
-    QFETCH(QStringList, rows);
+    QFETCH(int, shownMax);
     ZbpxProgram program(withHistory(sampleDraws(5)));
     DissectionInput input;
-    input.series = {1, 3, 9, 3, 1200};
+    input.series = {5, 7, 7, 3, 8};
     input.seriesMin = low;
     input.seriesMax = high;
     input.title = "首号";
     input.cursorRow = 2;
-    const auto tableRows = [](QTableWidget* table) {
-        QStringList out;
-        for (int r = 0; r < table->rowCount(); ++r) {
-            QStringList cells;
-            for (int c = 0; c < 3; ++c) cells << (table->item(r, c) ? table->item(r, c)->text() : QString());
-            out << cells.join(':');
-        }
-        return out;
-    };
     f_zbpxz->OpenDissection(input);
-    QCOMPARE(tableRows(f_zbpxz->sg_counts), rows);
-    QCOMPARE(f_zbpxz->sg_values->rowCount(), 5);
-    QCOMPARE(f_zbpxz->sg_values->item(4, 0)->text(), QString::number(sampleDraws(5)[4][0]));
-    QCOMPARE(f_zbpxz->sg_values->currentRow(), 1);
+    QCOMPARE(f_zbpxz->input().seriesMax, shownMax);
+    QCOMPARE(f_zbpxz->pc_zbpxz->currentWidget(), static_cast<QWidget*>(f_zbpxz->ts_ftc));
+    QCOMPARE(int(f_zbpxz->ts_ftc->columns().size()), 4);
 
-    QStringList modalRows;
     QString modalTitle;
+    int modalColumns = 0;
     whenModalShown([&](QDialog* dialog) {
         modalTitle = dialog->windowTitle();
-        modalRows = tableRows(child<QTableWidget>(dialog, "sg_counts"));
+        modalColumns = int(child<Tf_zbpxz>(dialog, "f_zbpxz")->ts_ftc->columns().size());
         dialog->reject();
     });
     showDissectionModally(input, f_main);
-    QCOMPARE(modalTitle, QStringLiteral("首号"));
-    QCOMPARE(modalRows, rows);
+    QCOMPARE(modalTitle, QStringLiteral("首号的信号图"));
+    QCOMPARE(modalColumns, 4);
 }
 
 // Prints how long "开始剖析" takes over the 3493-draw sample for a plain code and a nested formula.

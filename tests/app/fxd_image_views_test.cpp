@@ -37,20 +37,6 @@ namespace {
 // Roughly the room a sub-page gets in a 1024 x 768 main window.
 constexpr int kPageWidth = 1016, kPageHeight = 660;
 
-DrawRows sampleHistory() {
-    DrawRows rows;
-    QFile file(QString(QORVEL_SAMPLE_DIR) + "/ssq.txt");
-    if (!file.open(QIODevice::ReadOnly)) qFatal("sample history missing");
-    while (!file.atEnd()) {
-        const QStringList tokens = QString::fromLatin1(file.readLine()).simplified().split(' ', Qt::SkipEmptyParts);
-        if (tokens.size() < 8) continue;
-        std::vector<int> row;
-        for (const QString& t : tokens.mid(0, 8)) row.push_back(t.toInt());
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 std::function<void(const TestHome&)> withHistory(const DrawRows& rows) {
     return [rows](const TestHome& home) {
         QDir().mkpath(home.file("database"));
@@ -302,7 +288,8 @@ void FxdImageViewsTest::omissionHandOverUsesItsOwnStore() {
         dialog->accept();
     });
     QTest::mouseClick(view->b_zhylzs_zbpx, Qt::LeftButton);
-    QCOMPARE(caption, QStringLiteral("主区号码7的遗漏"));
+    // The dissection window names the series and the sub-page it opens on.
+    QCOMPARE(caption, QStringLiteral("主区号码7的遗漏的信号图"));
     QCOMPARE(shown.title, std::string("主区号码7的遗漏"));
     QCOMPARE(shown.series.size(), entries.size());
     int largest = 0;

@@ -34,20 +34,6 @@ DrawRows cyclingDraws(int count = 30) {
     return rows;
 }
 
-DrawRows sampleHistory() {
-    DrawRows rows;
-    QFile file(QString(QORVEL_SAMPLE_DIR) + "/ssq.txt");
-    if (!file.open(QIODevice::ReadOnly)) qFatal("sample history missing");
-    while (!file.atEnd()) {
-        const QStringList tokens = QString::fromLatin1(file.readLine()).simplified().split(' ', Qt::SkipEmptyParts);
-        if (tokens.size() < 8) continue;
-        std::vector<int> row;
-        for (const QString& t : tokens.mid(0, 8)) row.push_back(t.toInt());
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 std::function<void(const TestHome&)> withHistory(const DrawRows& rows) {
     return [rows](const TestHome& home) {
         QDir().mkpath(home.file("database"));

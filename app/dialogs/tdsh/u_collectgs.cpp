@@ -38,7 +38,10 @@ Tf_collectgs::Tf_collectgs(QWidget* parent) : QDialog(parent) {
     b_load = makeButton(this, "b_load", "载入");
     auto* buttons = new QGridLayout;
     int n = 0;
-    for (QPushButton* b : {b_add, b_modify, b_delete, b_clear, b_save, b_load}) buttons->addWidget(b, n / 3, n++ % 3);
+    for (QPushButton* b : {b_add, b_modify, b_delete, b_clear, b_save, b_load}) {
+        buttons->addWidget(b, n / 3, n % 3);
+        ++n;
+    }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(l_gs, 1);
     layout->addWidget(e_add);

@@ -387,7 +387,10 @@ void Tf_zh::startRun(bool continued, bool afterFilter) {
         if (!batch.empty()) *out = f->runBatch(batch, request, snapshot);
         else *out = continued ? f->ContinueRun(request, snapshot) : f->StartRun(request, snapshot);
     });
-    connect(worker_, &QThread::finished, this, [this] { finishRun(); });
+    // A run finished early by cancelRunAndWait may still deliver its signal after a newer run started.
+    connect(worker_, &QThread::finished, this, [this, run = ++runSerial_] {
+        if (run == runSerial_) finishRun();
+    });
     progressTimer_->start();
     worker_->start();
 }

@@ -190,6 +190,7 @@ class Tf_zh : public QWidget, public Page {
     bool batchRun_ = false;                          // the current run is a batch (it loads conditions)
     QWidget* mainTab_ = nullptr;
     QThread* worker_ = nullptr;
+    int runSerial_ = 0;  // numbers the runs, so a finished signal is matched to its own run
     std::function<void(const RunProgress&)> progressObserver_;
     QTimer* progressTimer_ = nullptr;
     std::unique_ptr<RunOutcome> outcome_;

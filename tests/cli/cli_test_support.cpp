@@ -29,4 +29,12 @@ CliTempDir::~CliTempDir() {
     std::filesystem::remove_all(path_, ec);
 }
 
+std::vector<std::string> outputLines(const std::string& text) {
+    std::vector<std::string> out;
+    std::string line;
+    std::istringstream in(text);
+    while (std::getline(in, line)) out.push_back(line);
+    return out;
+}
+
 }  // namespace qorvel::testing

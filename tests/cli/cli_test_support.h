@@ -15,6 +15,9 @@ struct CliRun {
 
 CliRun runTool(const std::vector<std::string>& args);
 
+// What a command printed, one entry a line.
+std::vector<std::string> outputLines(const std::string& text);
+
 // A fresh folder removed with the object.
 class CliTempDir {
 public:

@@ -19,14 +19,6 @@ constexpr const char* kHistory =
     "2020004 05 10 15 20 25 30 01\n"
     "2020005 03 04 05 06 07 08 07\n";
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::string line;
-    std::istringstream in(text);
-    while (std::getline(in, line)) out.push_back(line);
-    return out;
-}
-
 class TrendCommand : public ::testing::Test {
 protected:
     void SetUp() override { std::ofstream(dir / "h.txt") << kHistory; }
@@ -42,7 +34,7 @@ protected:
 TEST_F(TrendCommand, PrintsTheMemoOfTheWholeHistory) {
     const CliRun r = run({"z_hz"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(lines(r.out),
+    EXPECT_EQ(outputLines(r.out),
               (std::vector<std::string>{
                   "z_hz统计结果：（最小值：21；最大值：105；中间值：63）；（最小遗传：0；最大遗传：0；当前遗传：0）；"
                   "（最小升序：0；最大升序：1；当前升序：0）；（最小降序：0；最大降序：1；当前降序：1）；",
@@ -79,7 +71,7 @@ TEST_F(TrendCommand, SeriesFollowTheChosenFeature) {
         command.insert(command.end(), c.options.begin(), c.options.end());
         const CliRun r = run(command);
         ASSERT_EQ(r.status, 0) << r.err;
-        const auto out = lines(r.out);
+        const auto out = outputLines(r.out);
         ASSERT_EQ(out.size(), c.series.size() + 3) << r.out;
         EXPECT_EQ(std::vector<std::string>(out.begin(), out.begin() + 5), c.series) << c.featureTitle;
         EXPECT_EQ(out[6].rfind(c.featureTitle + "统计结果：", 0), 0u) << out[6];
@@ -100,11 +92,11 @@ TEST_F(TrendCommand, StatisticsRangeOptions) {
     for (const Case& c : cases) {
         const CliRun r = run({"z_hz", "--stat", c.stat});
         ASSERT_EQ(r.status, 0) << c.stat << ": " << r.err;
-        const auto out = lines(r.out);
+        const auto out = outputLines(r.out);
         ASSERT_EQ(out.size(), 3u);
         EXPECT_EQ(out[2], c.rangeLine);
     }
-    const auto out = lines(run({"z_hz", "--stat", "2020002,2020004"}).out);
+    const auto out = outputLines(run({"z_hz", "--stat", "2020002,2020004"}).out);
     EXPECT_EQ(out[0],
               "z_hz统计结果：（最小值：21；最大值：105；中间值：63）；（最小遗传：0；最大遗传：0；当前遗传：0）；"
               "（最小升序：0；最大升序：1；当前升序：1）；（最小降序：0；最大降序：1；当前降序：0）；");
@@ -128,7 +120,7 @@ TEST_F(TrendCommand, BadArgumentsAreOneLineWithStatusTwo) {
     for (const auto& args : cases) {
         const CliRun r = run(args);
         EXPECT_EQ(r.status, 2) << (args.empty() ? "" : args.back());
-        EXPECT_EQ(lines(r.err).size(), 1u) << r.err;
+        EXPECT_EQ(outputLines(r.err).size(), 1u) << r.err;
         EXPECT_TRUE(r.out.empty());
     }
 }
@@ -137,7 +129,7 @@ TEST_F(TrendCommand, FormulaErrorPrintsThePageMessages) {
     const CliRun r = run({"z_hz+(", "--series"});
     EXPECT_EQ(r.status, 3);
     EXPECT_TRUE(r.out.empty()) << r.out;
-    const auto err = lines(r.err);
+    const auto err = outputLines(r.err);
     ASSERT_EQ(err.size(), 2u) << r.err;
     EXPECT_EQ(err[0].rfind(kTrendFormulaError, 0), 0u) << err[0];
     EXPECT_GT(err[0].size(), std::string(kTrendFormulaError).size());

@@ -17,16 +17,8 @@ constexpr const char* kHistory =
     "2020004 05 10 15 20 25 30 01\n"
     "2020005 03 04 05 06 07 08 07\n";
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::string line;
-    std::istringstream in(text);
-    while (std::getline(in, line)) out.push_back(line);
-    return out;
-}
-
 bool hasLine(const std::string& text, const std::string& wanted) {
-    for (const auto& l : lines(text))
+    for (const auto& l : outputLines(text))
         if (l == wanted) return true;
     return false;
 }
@@ -46,7 +38,7 @@ protected:
 TEST_F(ViewCommands, StatsPrintsTheRecordsOfThePage) {
     const CliRun r = run({"stats", "--near", "3"});
     ASSERT_EQ(r.status, 0) << r.err;
-    const auto out = lines(r.out);
+    const auto out = outputLines(r.out);
     EXPECT_EQ(out[0], "range\t3\t2020005");
     EXPECT_EQ(out[1], "main\t1\t1\t2");
     EXPECT_EQ(out[33], "main\t33\t0\t0");
@@ -63,9 +55,9 @@ TEST_F(ViewCommands, StatsPrintsTheRecordsOfThePage) {
 }
 
 TEST_F(ViewCommands, StatsRangesAndDivisor) {
-    EXPECT_EQ(lines(run({"stats", "--near", "所有"}).out)[0], "range\t5\t2020005");
-    EXPECT_EQ(lines(run({"stats", "--from", "2020002", "--to", "2020003"}).out)[0], "range\t2\t2020003");
-    EXPECT_EQ(lines(run({"stats", "--from", "2020004", "--to", "2020002"}).out)[0], "range\t0\t2020002");
+    EXPECT_EQ(outputLines(run({"stats", "--near", "所有"}).out)[0], "range\t5\t2020005");
+    EXPECT_EQ(outputLines(run({"stats", "--from", "2020002", "--to", "2020003"}).out)[0], "range\t2\t2020003");
+    EXPECT_EQ(outputLines(run({"stats", "--from", "2020004", "--to", "2020002"}).out)[0], "range\t0\t2020002");
     const CliRun five = run({"stats", "--ys", "5"});
     EXPECT_TRUE(hasLine(five.out, "item\t余数\t除五余四数:\t4\t13.3%")) << five.out;
 }
@@ -73,7 +65,7 @@ TEST_F(ViewCommands, StatsRangesAndDivisor) {
 TEST_F(ViewCommands, OmissionTableWithHeaderAndStatistics) {
     const CliRun r = run({"omission", "--from", "2020004", "--order", "2"});
     ASSERT_EQ(r.status, 0) << r.err;
-    const auto out = lines(r.out);
+    const auto out = outputLines(r.out);
     ASSERT_EQ(out.size(), 8u);
     EXPECT_EQ(out[0].rfind("期号\t02\t04\t06\t", 0), 0u);
     EXPECT_TRUE(out[0].ends_with("\t33\t开奖号码"));
@@ -87,7 +79,7 @@ TEST_F(ViewCommands, OmissionTableWithHeaderAndStatistics) {
 TEST_F(ViewCommands, TailOmissionTable) {
     const CliRun r = run({"omission", "--tails", "--to", "2020001"});
     ASSERT_EQ(r.status, 0) << r.err;
-    const auto out = lines(r.out);
+    const auto out = outputLines(r.out);
     EXPECT_EQ(out[0], "期号\t0\t1\t2\t3\t4\t5\t6\t7\t8\t9\t开奖号码");
     EXPECT_EQ(out[1], "2020001\t1\t#1\t#2\t#3\t#4\t#5\t#6\t1\t1\t1\t1 2 3 4 5 6");
 }
@@ -96,13 +88,13 @@ TEST_F(ViewCommands, DataTablesPrintHeaderAndOneLinePerDraw) {
     for (const char* table : {"1", "2", "3"}) {
         const CliRun r = run({"datatable", table});
         ASSERT_EQ(r.status, 0) << r.err;
-        const auto out = lines(r.out);
+        const auto out = outputLines(r.out);
         ASSERT_EQ(out.size(), 6u) << table;
         EXPECT_EQ(out[0].rfind("期数\t", 0), 0u);
         EXPECT_EQ(out[5].rfind("2020005\t03\t04\t05\t06\t07\t08\t07\t", 0), 0u) << out[5];
     }
-    EXPECT_TRUE(lines(run({"datatable", "1"}).out)[5].ends_with("\t03,04,05,06,07,08\t\t01,01,01,01,01,\t1\t1\t1\t33\t0\t33\t0\t04,06,"))
-        << lines(run({"datatable", "1"}).out)[5];
+    EXPECT_TRUE(outputLines(run({"datatable", "1"}).out)[5].ends_with("\t03,04,05,06,07,08\t\t01,01,01,01,01,\t1\t1\t1\t33\t0\t33\t0\t04,06,"))
+        << outputLines(run({"datatable", "1"}).out)[5];
 }
 
 TEST_F(ViewCommands, FbdMarksEachDrawnNumber) {
@@ -111,7 +103,7 @@ TEST_F(ViewCommands, FbdMarksEachDrawnNumber) {
     EXPECT_EQ(r.out, "2020003\t01:0 02:0 03:0 04:0 05:0 06:0\n2020004\t05:0 10:2 15:2 20:2 25:2 30:2\n");
     const CliRun single = run({"fbd", "--top", "2020004", "--marking", "4"});  // 重号
     EXPECT_EQ(single.out, "2020004\t05:0 10:2 15:2 20:2 25:2 30:2\n2020005\t03:2 04:2 05:0 06:2 07:2 08:2\n");
-    EXPECT_EQ(lines(run({"fbd"}).out).size(), 5u);  // short history: from the first draw, draws only
+    EXPECT_EQ(outputLines(run({"fbd"}).out).size(), 5u);  // short history: from the first draw, draws only
 }
 
 TEST_F(ViewCommands, BadArgumentsExitWithTwo) {
@@ -127,7 +119,7 @@ TEST_F(ViewCommands, BadArgumentsExitWithTwo) {
     for (const auto& c : cases) {
         const CliRun r = run(c);
         EXPECT_EQ(r.status, 2) << c[0] << " " << (c.size() > 1 ? c[1] : "");
-        EXPECT_EQ(lines(r.err).size(), 1u) << r.err;
+        EXPECT_EQ(outputLines(r.err).size(), 1u) << r.err;
         EXPECT_TRUE(r.out.empty());
     }
 }

@@ -2,7 +2,10 @@
 
 #include <QComboBox>
 
+#include "app/app_state.h"
 #include "engine/indicator_menu.h"
+#include "killbanker/forecast_scope.h"
+#include "killbanker/formula_search.h"
 #include "killbanker/formula_collection.h"
 #include "ui/platform.h"
 
@@ -37,6 +40,22 @@ bool readDecimal(const QString& text, double& value, QWidget* parent) {
     value = text.trimmed().toDouble(&ok);
     if (!ok) showMessage(invalidNumberMessage(text), parent);
     return ok;
+}
+
+void fillSearchRange(QComboBox* from, QComboBox* to) {
+    t_s_dm& store = workspace().MainStore;
+    dropTemporaryLastRow(store);
+    from->clear();
+    to->clear();
+    for (int r = 1; r <= store.Count(); ++r) {
+        const QString issue = QString::number(store.Row(r).fields[0]);
+        from->addItem(issue);
+        to->addItem(issue);
+    }
+    int first = 0, last = 0;
+    defaultSearchRange(store, first, last);
+    from->setCurrentIndex(from->findText(QString::number(first)));
+    to->setCurrentIndex(to->findText(QString::number(last)));
 }
 
 }  // namespace qorvel

@@ -16,6 +16,10 @@ void fillIndicatorCombo(QComboBox* combo);
 // The indicator of an item: the text before the first space.
 QString indicatorOfItem(const QString& item);
 
+// Lists every issue of the history (a temporary last row dropped first) in both combos and selects the
+// default search range.
+void fillSearchRange(QComboBox* from, QComboBox* to);
+
 // Reads a whole number from an edit's text; shows the message for a bad number and returns false.
 bool readWholeNumber(const QString& text, int& value, QWidget* parent);
 bool readDecimal(const QString& text, double& value, QWidget* parent);

@@ -174,19 +174,7 @@ void Tf_scfa::prepareOpening() {
     for (QWidget* w : schemeControls_) w->setVisible(!single_);
     e_contwrong->clear();
     e_contwrong->hide();
-    t_s_dm& store = workspace().MainStore;
-    dropTemporaryLastRow(store);
-    cb_ssfw_from->clear();
-    cb_ssfw_to->clear();
-    for (int r = 1; r <= store.Count(); ++r) {
-        const QString issue = QString::number(store.Row(r).fields[0]);
-        cb_ssfw_from->addItem(issue);
-        cb_ssfw_to->addItem(issue);
-    }
-    int first = 0, last = 0;
-    defaultSearchRange(store, first, last);
-    cb_ssfw_from->setCurrentIndex(cb_ssfw_from->findText(QString::number(first)));
-    cb_ssfw_to->setCurrentIndex(cb_ssfw_to->findText(QString::number(last)));
+    fillSearchRange(cb_ssfw_from, cb_ssfw_to);
     pb1->setRange(0, count_);
     pb1->setValue(0);
     b_apply->setEnabled(false);

@@ -136,19 +136,7 @@ void Tf_searchgs::prepareOpening() {
     for (QLineEdit* e : {e_xdzql, e_ssgs, e_contwrong}) e->clear();
     l_tested->clear();
     setWindowTitle(QString::fromUtf8(kCaption));
-    t_s_dm& store = workspace().MainStore;
-    dropTemporaryLastRow(store);
-    cb_ssfw_from->clear();
-    cb_ssfw_to->clear();
-    for (int r = 1; r <= store.Count(); ++r) {
-        const QString issue = QString::number(store.Row(r).fields[0]);
-        cb_ssfw_from->addItem(issue);
-        cb_ssfw_to->addItem(issue);
-    }
-    int first = 0, last = 0;
-    defaultSearchRange(store, first, last);
-    cb_ssfw_from->setCurrentIndex(cb_ssfw_from->findText(QString::number(first)));
-    cb_ssfw_to->setCurrentIndex(cb_ssfw_to->findText(QString::number(last)));
+    fillSearchRange(cb_ssfw_from, cb_ssfw_to);
     b_apply->setEnabled(false);
 }
 

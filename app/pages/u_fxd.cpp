@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "app/pages/display_modes.h"
 #include "app/pages/fxd/fxd_data_tables_view.h"
 #include "app/pages/fxd/fxd_distribution_view.h"
 #include "app/pages/fxd/fxd_image_views.h"
@@ -21,7 +22,6 @@ namespace qorvel {
 
 namespace {
 
-constexpr std::array<const char*, kDisplayModes> kDisplayModeCaptions = {"球+数字", "球", "方块+数字", "方块"};
 constexpr std::array<const char*, kScrollSpeeds> kSpeedCaptions = {"慢速", "中速", "快速", "特快"};
 constexpr std::array<int, kScrollSpeeds> kSpeedIntervals = {1000, 800, 500, 200};  // milliseconds a row
 
@@ -69,14 +69,7 @@ void Tf_fxd::addView(FxdView* view, const char* name, const char* caption) {
 void Tf_fxd::buildViewMenu() {
     pm_view = new QMenu(this);
     pm_view->setObjectName("pm_view");
-    QMenu* modes = pm_view->addMenu(QString::fromUtf8("显示模式"));
-    modes->menuAction()->setObjectName("mi_xsms");
-    auto* modeGroup = new QActionGroup(this);
-    for (int m = 0; m < kDisplayModes; ++m) {
-        const QByteArray name = "mi_xsms" + QByteArray::number(m);
-        QAction* a = addChoice(modes, modeGroup, name.constData(), kDisplayModeCaptions[m], m == 0);
-        connect(a, &QAction::triggered, this, [this, m] { setDisplayMode(m); });
-    }
+    addDisplayModeMenu(pm_view, this, 0, [this](int mode) { setDisplayMode(mode); });
     pm_view->addSeparator();
     QAction* start = pm_view->addAction(QString::fromUtf8("开始滚动"));
     start->setObjectName("mi_startscroll");

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/page.h"
+#include "app/pages/display_modes.h"
 
 class QAction;
 class QMenu;
@@ -19,7 +20,6 @@ namespace qorvel {
 class DrawingHost;
 class FxdView;
 
-constexpr int kDisplayModes = 4;  // 球+数字, 球, 方块+数字, 方块
 constexpr int kScrollSpeeds = 4;  // 慢速, 中速, 快速, 特快
 
 class Tf_fxd : public QWidget, public Page {
@@ -34,8 +34,8 @@ class Tf_fxd : public QWidget, public Page {
     // 0 球+数字 (default), 1 球, 2 方块+数字, 3 方块.
     int displayMode() const { return displayMode_; }
     // Whether a drawn number is a ball (modes 0, 1) and whether its number is written on it (0, 2).
-    bool ballMode() const { return displayMode_ < 2; }
-    bool numberOnMark() const { return displayMode_ % 2 == 0; }
+    bool ballMode() const { return qorvel::ballMode(displayMode_); }
+    bool numberOnMark() const { return qorvel::numberOnMark(displayMode_); }
 
     // Opens the view menu or the selection-row menu at a global position; `host` (may be null) is the
     // picture "保存图片…" saves.

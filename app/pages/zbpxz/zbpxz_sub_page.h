@@ -10,6 +10,8 @@
 #include "core/views/dissection_input.h"
 #include "core/views/dissection_series.h"
 
+class QComboBox;
+
 namespace qorvel {
 
 struct DissectionState {
@@ -35,6 +37,12 @@ class ZbpxzSubPage : public QWidget {
     virtual void left() {}
 
   protected:
+    // Fills a pair of issue combos ("<=统计区域<=") with every issue of the series, oldest first, the start
+    // preset to the 100th-last issue (or the first) and the end to the last. Signals are blocked while filling.
+    void fillIssueRange(QComboBox* from, QComboBox* to) const;
+    // The 1-based draw a combo filled by fillIssueRange has chosen (1 when empty).
+    static int chosenDraw(const QComboBox* combo);
+
     const DissectionState& state_;
 };
 

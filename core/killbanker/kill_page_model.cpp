@@ -66,7 +66,7 @@ KillRunResult KillPageModel::run() {
     request.target = custom_.target;
     request.progress = progress_;
     result = runKillPage(ws_, request);
-    if (result.error.empty()) lastRun_ = result.grid;
+    if (result.error.empty() && !result.stopped) lastRun_ = result.grid;
     return result;
 }
 

@@ -42,8 +42,8 @@ public:
     // The first k formulas of the current scheme.
     std::vector<std::string> formulasInUse() const;
 
-    // Called after every grid row of a run (the page's progress bar).
-    void setProgress(std::function<void(int row, int rows)> progress) { progress_ = std::move(progress); }
+    // Called after every grid row of a run (the page's progress bar); returning false stops the run.
+    void setProgress(std::function<bool(int row, int rows)> progress) { progress_ = std::move(progress); }
 
     // 开始分析: runs the page; the grid is kept as lastRun().
     KillRunResult run();
@@ -86,7 +86,7 @@ private:
     int startIssue_ = 0;
     ListDisplay display_ = ListDisplay::Regular;
     KillGrid lastRun_;
-    std::function<void(int row, int rows)> progress_;
+    std::function<bool(int row, int rows)> progress_;
 };
 
 }  // namespace qorvel

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/tgs.h"
+#include "engine/tgs_memo.h"
 #include "killbanker/forecast_scope.h"
 #include "text/file_io.h"
 #include "text/number_text.h"
@@ -107,7 +108,8 @@ public:
     KillRunner(Workspace& ws, const KillRunRequest& request, KillGrid& grid)
         : ws_(ws), request_(request), g_(grid), evaluator_(ws) {}
 
-    void run(int startRow, int forecastRow);
+    // False when the progress callback stopped the run.
+    bool run(int startRow, int forecastRow);
 
 private:
     void evaluateRow();
@@ -201,7 +203,7 @@ void KillRunner::writeRow(int r, bool forecast) {
                                KillCellRole::List};
 }
 
-void KillRunner::run(int startRow, int forecastRow) {
+bool KillRunner::run(int startRow, int forecastRow) {
     const auto& formulas = request_.formulas;
     sameAs_.resize(formulas.size());
     for (std::size_t j = 0; j < formulas.size(); ++j)
@@ -215,9 +217,10 @@ void KillRunner::run(int startRow, int forecastRow) {
     for (int r = 1; r <= n + 1; ++r) {
         store.SetRecNo(r <= n ? startRow + r - 1 : forecastRow);
         writeRow(r, r == n + 1);
-        if (request_.progress) request_.progress(r, n + 1);
+        if (request_.progress && !request_.progress(r, n + 1)) return false;
     }
     if (failedIndex_ != 0) g_.endMessage = formulaErrorMessage(failedIndex_, failedText_);
+    return true;
 }
 
 void fillHeaderRow(KillGrid& g, int r, const std::vector<std::string>& headers) {
@@ -280,9 +283,17 @@ KillRunResult runKillPage(Workspace& ws, const KillRunRequest& request) {
     fillHeaderRow(g, 0, headers);
     fillHeaderRow(g, g.drawCount + 2, headers);
 
+    bool finished = false;
     {
         ForecastRowScope forecast(store);
-        KillRunner(ws, request, g).run(startRow, forecast.row());
+        // One memo for the whole run, so the derived series inside the formulas are built once.
+        HistoryPass pass(ws);
+        finished = KillRunner(ws, request, g).run(startRow, forecast.row());
+    }
+    if (!finished) {
+        result.stopped = true;
+        result.grid = KillGrid{};
+        return result;
     }
     fillRateRow(g);
     return result;

@@ -64,11 +64,13 @@ struct KillRunRequest {
     int startIssue = 0;                 // 0 starts at the first draw
     ListDisplay display = ListDisplay::Regular;
     std::string target;                 // custom page: the target indicator formula
-    std::function<void(int row, int rows)> progress;  // called after every row 1 .. n + 1
+    // Called after every row 1 .. n + 1; returning false stops the run, which then changes nothing.
+    std::function<bool(int row, int rows)> progress;
 };
 
 struct KillRunResult {
     std::string error;  // the run was refused (nothing changed); empty otherwise
+    bool stopped = false;  // stopped through the progress callback: no grid, nothing changed
     KillGrid grid;
 };
 

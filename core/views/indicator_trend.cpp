@@ -5,6 +5,7 @@
 
 #include "engine/custom_indicators.h"
 #include "engine/derived_series.h"
+#include "engine/formula_history.h"
 #include "engine/indicator_catalogue.h"
 #include "engine/indicator_menu.h"
 #include "engine/indicators.h"
@@ -67,7 +68,7 @@ std::string trendFeatureName(const TrendFeatureChoice& c) {
 }
 
 TrendSeries computeTrendSeries(Workspace& ws, std::string_view formula, const std::string& title,
-                               const TrendFeatureChoice& choice) {
+                               const TrendFeatureChoice& choice, const PassProgress& progress) {
     TrendSeries s;
     switch (choice.feature) {
         case TrendFeature::OddEven: setLabels(s, {"偶", "奇"}); break;
@@ -79,20 +80,19 @@ TrendSeries computeTrendSeries(Workspace& ws, std::string_view formula, const st
     s.indicatorTitle = title;
     s.featureTitle = title + "的" + trendFeatureName(choice);
 
-    t_s_dm& store = ws.MainStore;
-    CursorReturn back(store);
-    tgs evaluator(ws);
+    const t_s_dm& store = ws.MainStore;
+    HistoryValues pass = evaluateAtEveryDraw(ws, formula, progress, true);
+    if (pass.stopped) {
+        s.stopped = true;
+        return s;
+    }
+    if (!pass.failures.empty()) {
+        s.error = kTrendFormulaError + pass.failures.front().error;
+        return s;
+    }
     for (int r = 1; r <= store.Count(); ++r) {
-        store.SetRecNo(r);
-        int32_t result = 0;
-        if (!evaluator.evaluate(formula, result)) {
-            s.error = kTrendFormulaError + evaluator.errorText();
-            s.issues.clear();
-            s.values.clear();
-            return s;
-        }
-        s.issues.push_back(store.GetField(0));
-        s.values.push_back(absoluteDifference(result, 0));
+        s.issues.push_back(store.Row(r).fields[0]);
+        s.values.push_back(absoluteDifference(pass.values[static_cast<std::size_t>(r - 1)], 0));
     }
     for (int i = 0; i < static_cast<int>(s.values.size()); ++i) s.features.push_back(featureAt(s, choice, i));
     return s;

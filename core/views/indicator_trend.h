@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/formula_history.h"
 #include "types/workspace.h"
 #include "views/t_s_zsd.h"
 
@@ -39,12 +40,13 @@ struct TrendSeries {
     int categoryCount = 0;            // > 0: the feature chart labels its values with `labels`
     std::vector<std::string> labels;  // labels[v] for v = 1…categoryCount (index 0 empty)
     std::string error;                // "公式有误:" + the evaluator's text when a draw failed; then nothing else
+    bool stopped = false;             // the progress callback stopped the pass; then nothing else
 };
 
-// Evaluates the formula at every draw (v = |result|) and derives the feature; the cursor of ws.MainStore
-// is back where it was. title is the selected node's text.
+// Evaluates the formula at every draw in one pass (v = |result|) and derives the feature; the cursor of
+// ws.MainStore is back where it was. title is the selected node's text. `progress` may stop the pass.
 TrendSeries computeTrendSeries(Workspace& ws, std::string_view formula, const std::string& title,
-                               const TrendFeatureChoice& choice);
+                               const TrendFeatureChoice& choice, const PassProgress& progress = {});
 
 // The indicator tree tv_zbzs: ten categories, each child a display name with the formula it draws.
 struct TrendTreeItem {

@@ -4,12 +4,14 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QProgressDialog>
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
 
 #include "app/u_main.h"
 #include "draws/t_s_dm.h"
+#include "ui/pass_progress.h"
 
 namespace qorvel::testing {
 
@@ -153,5 +155,22 @@ QByteArray fileBytes(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) return "<missing>";
     return file.readAll();
 }
+
+EscapeOnPassProgress::EscapeOnPassProgress() {
+    UiPassProgress::setClock([this] { return fakeNow_ += 200; });
+    auto* timer = new QTimer;
+    timer_.reset(timer);
+    QObject::connect(timer, &QTimer::timeout, [this] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<QProgressDialog*>(w); d && d->isVisible()) {
+                shown = true;
+                label = d->labelText();
+                QTest::keyClick(d, Qt::Key_Escape);
+            }
+    });
+    timer->start(0);
+}
+
+EscapeOnPassProgress::~EscapeOnPassProgress() { UiPassProgress::setClock({}); }
 
 }  // namespace qorvel::testing

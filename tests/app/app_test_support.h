@@ -138,6 +138,21 @@ QStringList visibleTabs();
 
 QByteArray fileBytes(const QString& path);
 
+// While it lives, every history pass looks long at once (each look at the clock is 200 ms later) and Esc
+// is pressed on the progress window as soon as it shows; `label` is the window's text when it showed.
+class EscapeOnPassProgress {
+  public:
+    EscapeOnPassProgress();
+    ~EscapeOnPassProgress();
+
+    bool shown = false;
+    QString label;
+
+  private:
+    qint64 fakeNow_ = 0;
+    std::unique_ptr<QObject> timer_;
+};
+
 // Drops the offscreen platform's notes about window features it lacks (raise, keyboard grabs, size
 // hints), which say nothing about the program. Call from initTestCase.
 void quietOffscreenWarnings();

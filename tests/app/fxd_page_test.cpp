@@ -3,10 +3,15 @@
 #include <QAction>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
 
 #include "app/app_state.h"
 #include "app/pages/fxd/fxd_cell_grid.h"
 #include "app/pages/fxd/fxd_data_tables_view.h"
+#include "app/pages/fxd/fxd_distribution_view.h"
+#include "app/pages/fxd/fxd_trend_view.h"
+#include "ui/drawing_host.h"
 #include "fxd_test_support.h"
 #include "views/data_tables.h"
 
@@ -24,6 +29,8 @@ class FxdPageTest : public QObject {
     void theSubPagesComeInTabOrder();
     void theViewMenuOffersModesScrollingAndConditions();
     void leavingASubPageStopsItsScrolling();
+    void automaticScrollingNeverQueuesRedraws_data();
+    void automaticScrollingNeverQueuesRedraws();
     void theDataTablesShowEveryDraw();
     void anEmptyHistoryShowsOnlyHeaders();
 
@@ -88,6 +95,54 @@ void FxdPageTest::leavingASubPageStopsItsScrolling() {
     f_fxd->startScrolling();
     f_fxd->pageClosed();
     QVERIFY(!f_fxd->scrolling());
+}
+
+void FxdPageTest::automaticScrollingNeverQueuesRedraws_data() {
+    QTest::addColumn<QString>("subPage");
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<QString>("direction");
+    QTest::newRow("指标走势") << "ts_zbzs" << "i_zbzs" << "sb_zbzs_h" << "mi_scrollup";
+    QTest::newRow("主号分布图") << "ts_fbt" << "i_fbd" << "sb_fbd_v" << "mi_scrollup";
+}
+
+// Ticks far faster than the picture can be drawn: every tick moves the window one step, the picture is
+// drawn at most once per tick and never more often than the window shows it, and once scrolling stops
+// nothing is left to draw but the last position.
+void FxdPageTest::automaticScrollingNeverQueuesRedraws() {
+    QFETCH(QString, subPage);
+    QFETCH(QString, host);
+    QFETCH(QString, bar);
+    QFETCH(QString, direction);
+    auto program = fxd::startOn(sample_);
+    f_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f_main));
+    QWidget* page = fxd::showSubPage(subPage.toUtf8().constData());
+    auto* picture = control<DrawingHost>(page, host);
+    auto* scroll = control<QScrollBar>(page, bar);
+    scroll->setValue(scroll->maximum() - 100);
+    QTest::qWait(20);
+    mainAction(direction.toUtf8().constData())->trigger();
+    auto* timer = control<QTimer>(f_fxd, "t_scroll");
+    int ticks = 0;
+    connect(timer, &QTimer::timeout, picture, [&ticks] { ++ticks; });
+    const int startValue = scroll->value();
+    const int rendersBefore = picture->renderCount();
+    f_fxd->startScrolling();
+    timer->setInterval(1);
+    QTRY_VERIFY_WITH_TIMEOUT(ticks >= 40, 5000);
+    f_fxd->stopScrolling();
+    const int renders = picture->renderCount() - rendersBefore;
+    QCOMPARE(startValue - scroll->value(), ticks);
+    QVERIFY2(renders <= ticks, qPrintable(QString("%1 renders for %2 ticks").arg(renders).arg(ticks)));
+    // Nothing queued: at most the one pending paint of the last position follows.
+    const int afterStop = picture->renderCount();
+    QTest::qWait(100);
+    QVERIFY(picture->renderCount() <= afterStop + 1);
+    picture->picture();
+    const int settled = picture->renderCount();
+    QTest::qWait(50);
+    QCOMPARE(picture->renderCount(), settled);
 }
 
 void FxdPageTest::theDataTablesShowEveryDraw() {

@@ -20,6 +20,7 @@
 #include "app/pages/u_zbpx.h"
 #include "engine/custom_indicators.h"
 #include "ui/drawing_host.h"
+#include "ui/pass_progress.h"
 #include "ui/platform.h"
 
 namespace qorvel {
@@ -244,8 +245,11 @@ bool FxdTrendView::computeAndDraw() {
         i_zbzs->redraw();
         return true;
     }
+    // A long formula shows the progress window; "取消" or Esc keeps the previous picture.
+    UiPassProgress pass(this, QStringLiteral("正在计算指标值，请稍候..."));
     TrendSeries computed = computeTrendSeries(ws, toUtf8(item->data(0, Qt::UserRole).toString()),
-                                              toUtf8(item->text(0)), featureChoice());
+                                              toUtf8(item->text(0)), featureChoice(), pass.callback());
+    if (computed.stopped) return false;
     if (!computed.error.empty()) {
         // The previous picture stays.
         showMessage(fromUtf8(computed.error), this);

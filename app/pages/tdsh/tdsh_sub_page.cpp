@@ -24,6 +24,7 @@
 #include "app/pages/u_zh.h"
 #include "app/pages/zh/zh_selfset_tab.h"
 #include "killbanker/kill_page_actions.h"
+#include "ui/pass_progress.h"
 #include "ui/platform.h"
 
 namespace qorvel {
@@ -68,6 +69,7 @@ TdshSubPage::TdshSubPage(KillPage page, FormulaSet* set, QWidget* parent)
         pb->setMaximum(rows);
         pb->setValue(row);
         if (row % kProgressRepaintRows == 0 || row == rows) pb->repaint();
+        return !passStep_ || passStep_(row, rows);
     });
     resetControls();
 }
@@ -313,9 +315,19 @@ void TdshSubPage::showCustomFields() {
 
 // ---- runs ----
 
-void TdshSubPage::run() { showResult(model_.run()); }
+void TdshSubPage::run() { showResult(withPassProgress([this] { return model_.run(); })); }
+
+// A long run shows the progress window, whose "取消" or Esc stops it; a stopped run leaves the grid as it was.
+KillRunResult TdshSubPage::withPassProgress(const std::function<KillRunResult()>& action) {
+    UiPassProgress pass(this, QStringLiteral("正在计算公式，请稍候..."));
+    passStep_ = pass.callback();
+    KillRunResult result = action();
+    passStep_ = nullptr;
+    return result;
+}
 
 void TdshSubPage::showResult(const KillRunResult& result) {
+    if (result.stopped) return;
     if (!result.error.empty()) {
         showMessage(QString::fromStdString(result.error), this);
         return;
@@ -342,7 +354,10 @@ void TdshSubPage::clickRow(int row) {
     m_hm->setPlainText(QString::fromStdString(rowMemoText(grid, row, lo, hi)));
 }
 
-void TdshSubPage::confirmEdit() { showResult(model_.confirmEdit(e_gs->text().trimmed().toStdString())); }
+void TdshSubPage::confirmEdit() {
+    const std::string text = e_gs->text().trimmed().toStdString();
+    showResult(withPassProgress([this, &text] { return model_.confirmEdit(text); }));
+}
 
 // ---- files ----
 
@@ -350,7 +365,7 @@ void TdshSubPage::importFormulas() {
     const QString chosen = platform().files->openFileIn(this, QString::fromUtf8(kOpenFormulaFileTitle),
                                                         QString::fromUtf8(kFormulaFileFilter), programFile(kSaveFolder));
     if (chosen.isEmpty()) return;
-    const KillRunResult result = model_.importFormulas(chosen.toStdString());
+    const KillRunResult result = withPassProgress([this, &chosen] { return model_.importFormulas(chosen.toStdString()); });
     syncCombos();
     showCurrentFormula();
     showResult(result);

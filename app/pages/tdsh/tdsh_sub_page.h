@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 #include "killbanker/kill_page_model.h"
 
@@ -97,12 +98,14 @@ class TdshSubPage : public QWidget {
     void showCurrentFormula();
     void showCustomFields();
     void showResult(const KillRunResult& result);
+    KillRunResult withPassProgress(const std::function<KillRunResult()>& action);
     // The target of the custom page for the search windows; false (with the message shown) without a set.
     bool customTarget(std::string& target);
     // Puts the scheme combos back to the model's state without running.
     void syncCombos();
 
     KillPageModel model_;
+    std::function<bool(int, int)> passStep_;  // the progress window's step while a run goes on
     KillGridModel* gridModel_ = nullptr;
     bool syncing_ = false;  // combos set by the program do not run the page
 };

@@ -26,7 +26,10 @@ protected:
 TEST_F(PageModel, ConfirmEditRewritesTheSetFileAndRuns) {
     KillPageModel model(ws, KillPage::MainBanker, &set);
     std::vector<int> progressRows;
-    model.setProgress([&](int row, int) { progressRows.push_back(row); });
+    model.setProgress([&](int row, int) {
+        progressRows.push_back(row);
+        return true;
+    });
     EXPECT_EQ(model.formulaCount(), 5);
     model.setScheme(3);
     model.setIndex(2);

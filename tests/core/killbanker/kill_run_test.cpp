@@ -6,6 +6,7 @@
 
 #include "draws/draw_text.h"
 #include "draws/forecast_row.h"
+#include "engine/tgs.h"
 #include "killbanker/forecast_scope.h"
 #include "test_support.h"
 #include "text/file_io.h"
@@ -167,7 +168,10 @@ TEST_F(KillRun, TheForecastRowLivesOnlyForTheRun) {
     KillRunRequest request;
     request.page = KillPage::MainKill;
     request.formulas = {"z_num1"};
-    request.progress = [&](int r, int rows) { rowsSeen.push_back(r * 10 + rows); };
+    request.progress = [&](int r, int rows) {
+        rowsSeen.push_back(r * 10 + rows);
+        return true;
+    };
     const KillRunResult result = runKillPage(ws, request);
     ASSERT_EQ(result.error, "");
     // The forecast row of the run is all zero: z_num1 is 0 there.
@@ -176,6 +180,42 @@ TEST_F(KillRun, TheForecastRowLivesOnlyForTheRun) {
     EXPECT_EQ(ws.MainStore.Count(), 5);
     EXPECT_EQ(ws.MainStore.GetField(0), 2020003);
     EXPECT_EQ(rowsSeen, (std::vector<int>{16, 26, 36, 46, 56, 66}));
+}
+
+TEST_F(KillRun, AStoppedRunLeavesNoGridAndTheStoreAsItWas) {
+    ws.MainStore.SetRecNo(3);
+    KillRunRequest request;
+    request.page = KillPage::MainKill;
+    request.formulas = {"getylz(getylz(z_num1))"};
+    int calls = 0;
+    request.progress = [&](int r, int) {
+        ++calls;
+        return r < 2;
+    };
+    const KillRunResult result = runKillPage(ws, request);
+    EXPECT_TRUE(result.stopped);
+    EXPECT_EQ(result.error, "");
+    EXPECT_EQ(result.grid.rows, 0);
+    EXPECT_TRUE(result.grid.cells.empty());
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(ws.MainStore.Count(), 5);
+    EXPECT_EQ(ws.MainStore.GetField(0), 2020003);
+}
+
+TEST_F(KillRun, NestedDerivedFormulasGiveTheValuesOfAPlainEvaluationAtEveryRow) {
+    // The run keeps one memo for all its rows; the forecast row it appends must not see stale values.
+    const std::vector<std::string> formulas = {"getylz(getzf(z_num1))", "getzf(getylz([-1]z_hz))", "getylzzf(f_num1)"};
+    const KillGrid g = run(KillPage::CustomKill, formulas, 0, ListDisplay::Regular, "z_num1");
+    ForecastRowScope forecast(ws.MainStore);
+    tgs evaluator(ws);
+    for (int r = 1; r <= g.drawCount + 1; ++r) {
+        ws.MainStore.SetRecNo(r <= g.drawCount ? r : forecast.row());
+        for (std::size_t j = 0; j < formulas.size(); ++j) {
+            int32_t expected = 0;
+            if (!evaluator.evaluate(formulas[j], expected)) expected = -1;
+            EXPECT_EQ(g.formulaValues[static_cast<std::size_t>(r)][j], expected) << formulas[j] << " at row " << r;
+        }
+    }
 }
 
 TEST_F(KillRun, StartingAtTheLastIssueGivesOneDrawRow) {

@@ -1,5 +1,6 @@
 // The pages as the user meets them, in the real widgets on the offscreen platform over the 3493-draw
-// sample: the program started until the trend chart's first view is drawn, that first view alone, and the
+// sample: the program started until the trend chart's first view is drawn, that first view alone, the
+// trend page opened from the menu with its window painted, and the
 // dissection page — OpenDissection of getylz(getzf(z_hz)) with its first view drawn (the series computed
 // beforehand), a switch to each sub-page with its picture drawn, and one scroll step of the signal chart.
 #include <benchmark/benchmark.h>
@@ -9,6 +10,7 @@
 #include <QTabWidget>
 
 #include "app/app_state.h"
+#include "app/u_main.h"
 #include "app/pages/fxd/fxd_trend_view.h"
 #include "app/pages/u_fxd.h"
 #include "app/pages/u_zbpxz.h"
@@ -81,6 +83,20 @@ void BM_TrendFirstView(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TrendFirstView)->Unit(benchmark::kMillisecond);
+
+// "综合分析" closed and opened again from the menu, as at start: the tab shown and its first view drawn.
+void BM_OpenTrendPage(benchmark::State& state) {
+    program();
+    for (auto _ : state) {
+        state.PauseTiming();
+        f_main->closeAllPages();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        f_main->openPage(PageId::fxd);
+        drawShown(f_fxd);
+    }
+}
+BENCHMARK(BM_OpenTrendPage)->Unit(benchmark::kMillisecond);
 
 DissectionInput dissectionInput() {
     program();

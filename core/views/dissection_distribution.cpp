@@ -93,7 +93,8 @@ void drawIssueLabels(DrawSurface& s, const DistributionGeometry& g, const std::v
         const int centre = (gridX(g, c) + gridX(g, c + 1)) / 2;
         s.text({std::max(0, centre - size.width / 2), g.grid.bottom + 4}, text, font);
     }
-    s.text({g.grid.right + kLabelGap, g.grid.bottom + 4}, kIssueAxisCaption, font);
+    const TextSize caption = s.measureText(kIssueAxisCaption, font);
+    s.text({std::max(0, g.grid.left - kLabelGap - caption.width), g.grid.bottom + 4}, kIssueAxisCaption, font);
 }
 
 void drawMarkText(DrawSurface& s, const Rect& cell, int32_t value) {
@@ -139,14 +140,16 @@ DistributionGeometry distributionGeometry(DrawSurface& surface, int width, int h
     const Font font;
     const int textHeight = surface.measureText(kSampleIssue, font).height;
     int labelWidth = surface.measureText(kValueAxisCaption, font).width;
+    labelWidth = std::max(labelWidth, surface.measureText(kIssueAxisCaption, font).width);
     for (int32_t v : {bounds.min, bounds.max}) labelWidth = std::max(labelWidth, surface.measureText(std::to_string(v), font).width);
-    const int captionWidth = surface.measureText(kIssueAxisCaption, font).width;
+    // The newest issue is centred under the last column and may reach past the grid by half its width.
+    const int issueWidth = surface.measureText(kSampleIssue, font).width;
     DistributionGeometry g;
     g.columns = std::max(0, columns);
     g.bounds = bounds;
     g.grid.left = kMargin + labelWidth + kLabelGap;
     g.grid.top = kMargin + 2 * textHeight + kLabelGap;  // the title, then the value axis caption
-    g.grid.right = std::max(g.grid.left + 1, width - kMargin - captionWidth - kLabelGap);
+    g.grid.right = std::max(g.grid.left + 1, width - kMargin - issueWidth / 2);
     g.grid.bottom = std::max(g.grid.top + 1, height - kMargin - textHeight - kLabelGap);
     return g;
 }
@@ -180,15 +183,19 @@ void drawDistributionPicture(DrawSurface& surface, int width, int height, const 
             if (a.width() > 0 && b.width() > 0) surface.line(centreOf(a), centreOf(b), pen);
         }
     }
+    // Every mark is the same square, the smallest cell's, centred on its cell: cell sizes differ by a
+    // pixel where the grid does not divide evenly.
+    const int side = std::max(1, std::min(g.grid.width() / columns, g.grid.height() / rowsOf(g.bounds)) - 1);
     for (int c = 0; c < columns; ++c) {
         const Rect& cell = cells[static_cast<std::size_t>(c)];
         if (cell.width() <= 0) continue;
         const int32_t value = picture.points[static_cast<std::size_t>(c)].value;
-        const Rect inner{cell.left + 1, cell.top + 1, cell.right, cell.bottom};
+        const Point centre = centreOf(cell);
+        const Rect inner{centre.x - side / 2, centre.y - side / 2, centre.x - side / 2 + side, centre.y - side / 2 + side};
         switch (picture.style) {
             case DistributionStyle::Squares:
                 DrawBallPicture(surface, inner, kSquareStyle, kMarkTile);
-                drawMarkText(surface, cell, value);
+                drawMarkText(surface, inner, value);
                 break;
             case DistributionStyle::Line: {
                 const Point p = centreOf(cell);
@@ -198,7 +205,7 @@ void drawDistributionPicture(DrawSurface& surface, int width, int height, const 
             }
             default:
                 DrawBallPicture(surface, inner, kBallStyle, kMarkTile);
-                drawMarkText(surface, cell, value);
+                drawMarkText(surface, inner, value);
                 break;
         }
     }

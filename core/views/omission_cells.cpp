@@ -78,6 +78,16 @@ void paintOmissionCell(DrawSurface& s, const Rect& cell, const OmissionCellsView
     }
 }
 
+void paintOmissionDrawnMark(DrawSurface& s, const Rect& cell, const OmissionCellsView& view, int row, int col) {
+    if (!view.table) return;
+    const OmissionTable& table = *view.table;
+    const int slots = static_cast<int>(table.ordering.numbers.size());
+    if (row < 0 || row >= static_cast<int>(table.rows.size()) || col < 1 || col > slots) return;
+    const OmissionCell& c = table.rows[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(col - 1)];
+    if (!c.drawn || !passesSpecShow(view.specShow, table.ordering.numbers[static_cast<std::size_t>(col - 1)])) return;
+    paintMark(s, cell, view, kOmissionDrawnTile, table.cellText(c), colourOf(omission_colours::kDrawnNumberText));
+}
+
 void drawOmissionLine(DrawSurface& surface, const std::vector<Point>& centres) {
     const Pen pen{kOmissionLineColour, kLineWidth, PenStyle::Solid};
     for (std::size_t i = 1; i < centres.size(); ++i)

@@ -40,6 +40,9 @@ inline int omissionGridRows(const OmissionTable& table) {
 // last column the draw's numbers, the others one column of the ordering each.
 void paintOmissionCell(DrawSurface& surface, const Rect& cell, const OmissionCellsView& view, int row, int col);
 
+// Only the mark of a drawn cell (row, col) of a data row, nothing else: drawn again over a line that crossed it.
+void paintOmissionDrawnMark(DrawSurface& surface, const Rect& cell, const OmissionCellsView& view, int row, int col);
+
 // Joins the centres of consecutive rows' drawn cells; a point with x < 0 (a row without a drawn cell)
 // breaks the line.
 void drawOmissionLine(DrawSurface& surface, const std::vector<Point>& centres);

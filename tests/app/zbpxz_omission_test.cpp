@@ -316,6 +316,15 @@ void ZbpxzOmissionTest::screenshots() {
     f_zbpxz->pc_zbpxz->setCurrentWidget(f_zbpxz->ts_ylfb);
     QApplication::processEvents();
     f_main->grab().save(shots + "/zbpxz_formula_ts_ylfb_line_oddeven.png");
+    // A narrow range shows the table itself.
+    dissect("z_num1");
+    QApplication::processEvents();
+    grabBoth("zbpxz_num1");
+    f_zbpxz->ts_ylfb->cb_ylfb_specshow->setCurrentIndex(1);
+    f_zbpxz->ts_ylfb->cb_ylfb_width->setCurrentIndex(f_zbpxz->ts_ylfb->cb_ylfb_width->findText("40"));
+    f_zbpxz->pc_zbpxz->setCurrentWidget(f_zbpxz->ts_ylfb);
+    QApplication::processEvents();
+    f_main->grab().save(shots + "/zbpxz_num1_ts_ylfb_odd_wide.png");
 }
 
 QTEST_MAIN(ZbpxzOmissionTest)

@@ -125,7 +125,11 @@ QWidget* ZbpxzOmissionPage::buildControls() {
         sg_ylfb->repaintCells();
     });
     connect(cb_ylfb_specshow, &QComboBox::currentIndexChanged, this, [this] { sg_ylfb->repaintCells(); });
-    connect(cb_ylfb_width, &QComboBox::currentIndexChanged, this, [this] { layOutColumns(); });
+    connect(cb_ylfb_width, &QComboBox::currentIndexChanged, this, [this] {
+        layOutColumns();
+        // A horizontal scroll bar may appear with the new widths; the newest rows stay in view above it.
+        QMetaObject::invokeMethod(sg_ylfb, [this] { sg_ylfb->scrollToBottom(); }, Qt::QueuedConnection);
+    });
     connect(cb_ylfb_line, &QCheckBox::toggled, this, [this] { sg_ylfb->repaintCells(); });
     return box;
 }
@@ -201,7 +205,7 @@ void ZbpxzOmissionPage::layOutColumns() {
     for (int s = 1; s <= slots; ++s) sg_ylfb->setColumnWidth(s, width);
 }
 
-void ZbpxzOmissionPage::paintCell(DrawSurface& s, const Rect& cell, int row, int col) {
+OmissionCellsView ZbpxzOmissionPage::cellsView() {
     OmissionCellsView view;
     view.table = &table_;
     view.statistics = &statistics_;
@@ -210,7 +214,11 @@ void ZbpxzOmissionPage::paintCell(DrawSurface& s, const Rect& cell, int row, int
     view.ball = ballMode(displayMode_);
     view.numberOnMark = numberOnMark(displayMode_);
     view.selectedTile = [this](int value) { return selection_.count(value) ? kOmissionDrawnTile : -1; };
-    paintOmissionCell(s, cell, view, row, col);
+    return view;
+}
+
+void ZbpxzOmissionPage::paintCell(DrawSurface& s, const Rect& cell, int row, int col) {
+    paintOmissionCell(s, cell, cellsView(), row, col);
 }
 
 // The line joins the drawn cells of the rows in view and of the row just beyond each edge; a row whose
@@ -223,6 +231,7 @@ void ZbpxzOmissionPage::paintLine(DrawSurface& s) {
     const int last = std::min(dataRows - 1, (bottom < 0 ? dataRows - 1 : bottom) + 1);
     const int filter = cb_ylfb_specshow->currentIndex();
     std::vector<Point> centres;
+    std::vector<std::pair<int, QRect>> marks;
     for (int r = first; r <= last; ++r) {
         const int slot = drawnColumns_[static_cast<std::size_t>(r)];
         if (slot < 0 || !passesSpecShow(filter, table_.ordering.numbers[static_cast<std::size_t>(slot)])) {
@@ -231,8 +240,13 @@ void ZbpxzOmissionPage::paintLine(DrawSurface& s) {
         }
         const QRect rect = sg_ylfb->visualRect(sg_ylfb->model()->index(r, slot + 1));
         centres.push_back({rect.center().x(), rect.center().y()});
+        marks.emplace_back(r, rect);
     }
     drawOmissionLine(s, centres);
+    // The marks stay on top of the line, so their numbers remain readable.
+    const OmissionCellsView view = cellsView();
+    for (const auto& [r, rect] : marks)
+        paintOmissionDrawnMark(s, toRect(rect), view, r, drawnColumns_[static_cast<std::size_t>(r)] + 1);
 }
 
 void ZbpxzOmissionPage::cellPressed(int row, int col, Qt::MouseButton button, QPoint globalPos) {

@@ -9,6 +9,7 @@
 
 #include "app/pages/zbpxz/zbpxz_sub_page.h"
 #include "core/views/draw_surface.h"
+#include "core/views/omission_cells.h"
 #include "core/views/omission_table.h"
 
 class QCheckBox;
@@ -59,6 +60,7 @@ class ZbpxzOmissionPage : public ZbpxzSubPage {
     void rebuild();
     void layOutColumns();
     void rezone();
+    OmissionCellsView cellsView();
     void paintCell(DrawSurface& s, const Rect& cell, int row, int col);
     void paintLine(DrawSurface& s);
 

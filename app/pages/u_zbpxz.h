@@ -18,8 +18,10 @@ namespace qorvel {
 class ZbpxzSignalPage;
 class ZbpxzAveragePage;
 class ZbpxzChangePage;
+class ZbpxzDistributionPage;
 class ZbpxzFeaturePage;
 class ZbpxzFieldPage;
+class ZbpxzOmissionPage;
 class ZbpxzOmissionTrendPage;
 class ZbpxzRemainderPage;
 
@@ -42,6 +44,8 @@ class Tf_zbpxz : public QWidget, public Page {
     QTabWidget* pc_zbpxz = nullptr;
     ZbpxzSignalPage* ts_ftc = nullptr;
     ZbpxzAveragePage* ts_jzzs = nullptr;
+    ZbpxzOmissionPage* ts_ylfb = nullptr;
+    ZbpxzDistributionPage* ts_sjfb = nullptr;
     ZbpxzFieldPage* ts_tyd = nullptr;
     ZbpxzOmissionTrendPage* ts_ylzs = nullptr;
     ZbpxzRemainderPage* ts_yszs = nullptr;

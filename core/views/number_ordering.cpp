@@ -9,11 +9,18 @@ namespace {
 
 constexpr int kRoads = 3;
 
+// n mod k kept within 0 … k − 1, so a negative value (an indicator can be negative) falls into one of the
+// groups as a positive one does.
+int remainderGroup(int n, int k) {
+    const int r = n % k;
+    return r < 0 ? r + k : r;
+}
+
 // The group of n under an ordering kind.
 int groupOf(int kind, int n) {
     if (kind == 1) return isPrime(n) ? 0 : 1;
     if (kind == 2) return n % 2 == 0 ? 0 : 1;
-    if (kind >= kFirstRemainderKind && kind < kOrderingKinds) return n % kind;
+    if (kind >= kFirstRemainderKind && kind < kOrderingKinds) return remainderGroup(n, kind);
     return 0;
 }
 
@@ -83,7 +90,7 @@ bool passesSpecShow(int filter, int n) {
         case 4: return !isPrime(n);
         case 5:
         case 6:
-        case 7: return n % kRoads == filter - 5;
+        case 7: return remainderGroup(n, kRoads) == filter - 5;
         default: return true;
     }
 }

@@ -26,7 +26,8 @@ struct NumberOrdering {
 };
 
 // kind 0: one group; 1: primes (1 counts as prime) then the others (0 composite); 2: even then odd;
-// k = 3…20: n mod k = 0, 1, …, k − 1. Each group ascending. An unknown kind orders as kind 0.
+// k = 3…20: n mod k = 0, 1, …, k − 1, a negative n in the group of its non-negative remainder. Each group
+// ascending. An unknown kind orders as kind 0.
 NumberOrdering OrderNumbersByCategory(int kind, int from, int to);
 
 // The zone (0-based) of every position: for kind 0 the positions split into `parts` consecutive zones
@@ -34,7 +35,7 @@ NumberOrdering OrderNumbersByCategory(int kind, int from, int to);
 std::vector<int> columnZones(const NumberOrdering& ordering, int kind, int parts);
 
 // Whether number n shows its content under filter f of cb_specshow (0 all, 1 odd, 2 even, 3 prime,
-// 4 composite, 5–7 n mod 3 = 0, 1, 2).
+// 4 composite, 5–7 n mod 3 = 0, 1, 2, the remainder taken non-negative as in the orderings).
 bool passesSpecShow(int filter, int n);
 
 }  // namespace qorvel

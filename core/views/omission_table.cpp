@@ -48,19 +48,18 @@ private:
     int maxOmission_ = 0, recorded_ = 0;
 };
 
-// present(row, value) says whether the column value occurs in the draw; text(row) is the last column.
-template <class Present, class Text>
-OmissionTable buildTable(const t_s_dm& store, NumberOrdering ordering, bool tails, int fromRow, int toRow,
+// Rows fromRow..toRow of `rowCount` (1-based); issue(row) is the draw's issue, present(row, value) says
+// whether the column value occurs in the draw, text(row) is the last column. `table` brings the ordering
+// and captions.
+template <class Issue, class Present, class Text>
+OmissionTable buildTable(OmissionTable table, int rowCount, int fromRow, int toRow, Issue&& issue,
                          Present&& present, Text&& text) {
-    OmissionTable table;
-    table.tails = tails;
-    table.ordering = std::move(ordering);
     const std::vector<int>& columns = table.ordering.numbers;
     std::vector<ColumnWalk> walks(columns.size());
-    const int first = std::max(fromRow, 1), last = std::min(toRow, store.Count());
+    const int first = std::max(fromRow, 1), last = std::min(toRow, rowCount);
     for (int r = first; r <= last; ++r) {
         OmissionRow row;
-        row.issue = store.Row(r).fields[0];
+        row.issue = issue(r);
         row.issueText = issueCaption(row.issue);
         row.cells.resize(columns.size());
         for (std::size_t s = 0; s < columns.size(); ++s)
@@ -72,13 +71,22 @@ OmissionTable buildTable(const t_s_dm& store, NumberOrdering ordering, bool tail
     return table;
 }
 
+auto storeIssue(const t_s_dm& store) {
+    return [&store](int r) { return store.Row(r).fields[0]; };
+}
+
 }  // namespace
 
 std::vector<std::string> OmissionTable::header() const {
     std::vector<std::string> captions = {kOmissionIssueCaption};
-    for (int n : ordering.numbers) captions.push_back(tails ? std::to_string(n) : TwoDigitText(n));
-    captions.push_back(kOmissionNumbersCaption);
+    for (std::size_t s = 0; s < ordering.numbers.size(); ++s) captions.push_back(columnCaption(static_cast<int>(s)));
+    captions.push_back(lastCaption);
     return captions;
+}
+
+std::string OmissionTable::columnCaption(int slot) const {
+    const int n = ordering.NumberAtPosition(slot + 1);
+    return tails ? std::to_string(n) : TwoDigitText(n);
 }
 
 std::string OmissionTable::cellText(const OmissionCell& cell) const {
@@ -100,6 +108,16 @@ std::vector<std::vector<std::string>> OmissionTable::statisticsRows() const {
     return rows;
 }
 
+std::vector<int> OmissionTable::drawnColumns() const {
+    std::vector<int> columns;
+    columns.reserve(rows.size());
+    for (const OmissionRow& row : rows) {
+        const auto drawn = std::find_if(row.cells.begin(), row.cells.end(), [](const OmissionCell& c) { return c.drawn; });
+        columns.push_back(drawn == row.cells.end() ? -1 : static_cast<int>(drawn - row.cells.begin()));
+    }
+    return columns;
+}
+
 int omissionDefaultFromRow(int drawCount) {
     return drawCount > kOmissionTableRows ? drawCount - kOmissionTableRows + 1 : 1;
 }
@@ -115,8 +133,9 @@ OmissionTable buildNumberOmissionTable(const t_s_dm& store, const TypeParams& pa
         std::vector<int> numbers(store.Row(r).fields.begin() + 1, store.Row(r).fields.begin() + 1 + count);
         return numbersFollowedBy(numbers, " ");
     };
-    return buildTable(store, OrderNumbersByCategory(kind, params.MainFrom, params.MainTo), false, fromRow, toRow,
-                      present, text);
+    OmissionTable table;
+    table.ordering = OrderNumbersByCategory(kind, params.MainFrom, params.MainTo);
+    return buildTable(std::move(table), store.Count(), fromRow, toRow, storeIssue(store), present, text);
 }
 
 OmissionTable buildTailOmissionTable(const t_s_dm& store, const TypeParams& params, int fromRow, int toRow,
@@ -136,7 +155,27 @@ OmissionTable buildTailOmissionTable(const t_s_dm& store, const TypeParams& para
         }
         return line;
     };
-    return buildTable(store, OrderNumbersByCategory(kind, 0, kTailCount - 1), true, fromRow, toRow, present, text);
+    OmissionTable table;
+    table.tails = true;
+    table.ordering = OrderNumbersByCategory(kind, 0, kTailCount - 1);
+    return buildTable(std::move(table), store.Count(), fromRow, toRow, storeIssue(store), present, text);
+}
+
+bool valueRangeTooWide(int32_t minValue, int32_t maxValue) {
+    return static_cast<int64_t>(maxValue) - minValue + 1 > kMaxValueColumns;
+}
+
+OmissionTable buildValueOmissionTable(const std::vector<int32_t>& series, const std::vector<int32_t>& issues,
+                                      int32_t minValue, int32_t maxValue, int fromRow, int toRow, int kind) {
+    OmissionTable table;
+    table.lastCaption = kOmissionValueCaption;
+    if (valueRangeTooWide(minValue, maxValue)) return table;
+    table.ordering = OrderNumbersByCategory(kind, minValue, maxValue);
+    const int count = static_cast<int>(std::min(series.size(), issues.size()));
+    auto issue = [&](int r) { return issues[static_cast<std::size_t>(r - 1)]; };
+    auto present = [&](int r, int value) { return series[static_cast<std::size_t>(r - 1)] == value; };
+    auto text = [&](int r) { return TwoDigitText(series[static_cast<std::size_t>(r - 1)]); };
+    return buildTable(std::move(table), count, fromRow, toRow, issue, present, text);
 }
 
 }  // namespace qorvel

@@ -74,6 +74,14 @@ void FxdCellGrid::showHeaderRow(RgbColour background) {
                                           .arg(background.b));
 }
 
+void FxdCellGrid::paintEvent(QPaintEvent* event) {
+    QTableWidget::paintEvent(event);
+    if (!overlay_) return;
+    QPainter painter(viewport());
+    PainterSurface surface(painter, viewport()->width(), viewport()->height());
+    overlay_(surface);
+}
+
 void FxdCellGrid::resizeEvent(QResizeEvent* event) {
     QTableWidget::resizeEvent(event);
     if (resized_) resized_();

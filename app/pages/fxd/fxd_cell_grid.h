@@ -21,6 +21,8 @@ class FxdCellGrid : public QTableWidget {
 
     void setCellPainter(CellPainter painter) { painter_ = std::move(painter); }
     void setPressHandler(PressHandler handler) { press_ = std::move(handler); }
+    // Paints over the cells after they are painted (surface = the viewport), e.g. a line across rows.
+    void setOverlayPainter(std::function<void(DrawSurface& surface)> painter) { overlay_ = std::move(painter); }
     // Called after every resize, so the owner can share the width among its columns again.
     void setResizeHandler(std::function<void()> handler) { resized_ = std::move(handler); }
     // The grid's contents changed: every visible cell is painted again.
@@ -33,11 +35,13 @@ class FxdCellGrid : public QTableWidget {
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     CellPainter painter_;
     PressHandler press_;
     std::function<void()> resized_;
+    std::function<void(DrawSurface&)> overlay_;
 };
 
 // The rectangle of `r` as the surface takes it.

@@ -15,9 +15,9 @@
 #include "text/number_text.h"
 #include "ui/image_surface.h"
 #include "ui/platform.h"
-#include "views/ball_picture.h"
 #include "views/distribution_marks.h"
 #include "views/number_ordering.h"
+#include "views/omission_cells.h"
 #include "views/view_colours.h"
 
 namespace qorvel {
@@ -30,12 +30,6 @@ constexpr int kLastColumnPadding = 20;
 constexpr int kMinZoneParts = 2, kMaxZoneParts = 15;
 constexpr const char* kMainNumbersSample = "01 02 03 04 05 06 07 08";
 constexpr const char* kTailsSample = "0 1 2 3 4 5 6 7 8 9";
-constexpr int kBallStyle = 2;    // the 46-pixel masked strip
-constexpr int kSquareStyle = 1;  // the opaque strip
-constexpr int kDrawnTile = 0;
-
-Colour colourOf(RgbColour c) { return rgbColour(c.r, c.g, c.b); }
-
 QComboBox* combo(const QString& name, QWidget* parent) {
     auto* c = new QComboBox(parent);
     c->setObjectName(name);
@@ -139,7 +133,7 @@ void FxdOmissionView::rebuild() {
     statistics_ = table_.statisticsRows();
     const int dataRows = static_cast<int>(table_.rows.size());
     sg_table->setColumnCount(static_cast<int>(table_.ordering.numbers.size()) + 2);
-    sg_table->setRowCount(dataRows > 0 ? dataRows + 1 + static_cast<int>(kOmissionStatisticsCaptions.size()) : 0);
+    sg_table->setRowCount(omissionGridRows(table_));
     QStringList captions;
     for (const std::string& caption : header_) captions << fromUtf8(caption);
     sg_table->setHorizontalHeaderLabels(captions);
@@ -164,66 +158,20 @@ void FxdOmissionView::layOutColumns() {
     for (int s = 1; s <= slots; ++s) sg_table->setColumnWidth(s, tails_ ? kTailColumnWidth : shared);
 }
 
-std::string FxdOmissionView::columnCaption(int slot) const {
-    const int n = table_.ordering.numbers[slot];
-    return tails_ ? std::to_string(n) : TwoDigitText(n);
-}
-
-void FxdOmissionView::centredText(DrawSurface& s, const Rect& cell, const std::string& text, Colour colour) {
-    if (text.empty()) return;
-    Font font;
-    font.colour = colour;
-    const TextSize size = s.measureText(text, font);
-    s.text({cell.left + (cell.width() - size.width) / 2, cell.top + (cell.height() - size.height) / 2}, text, font);
-}
-
-void FxdOmissionView::paintMark(DrawSurface& s, const Rect& cell, int tile, const std::string& text, Colour textColour) {
-    const Rect inner{cell.left + 1, cell.top + 1, cell.right - 1, cell.bottom - 1};
-    DrawBallPicture(s, inner, page()->ballMode() ? kBallStyle : kSquareStyle, tile);
-    if (page()->numberOnMark()) centredText(s, cell, text, textColour);
-}
-
 void FxdOmissionView::paintCell(DrawSurface& s, const Rect& cell, int row, int col) {
-    using namespace omission_colours;
-    const int slots = static_cast<int>(table_.ordering.numbers.size());
-    const int dataRows = static_cast<int>(table_.rows.size());
-    if (row > dataRows) {  // the statistics rows; the header above them counts as row 0
-        const int k = row - dataRows - 1;
-        s.fill(cell, colourOf((row + 1) % 2 == 1 ? kStatisticsOdd : kStatisticsEven));
-        if (col == 0) {
-            centredText(s, cell, kOmissionStatisticsCaptions[k], kBlack);
-        } else if (col <= slots) {
-            centredText(s, cell, statistics_[k][col], kBlack);
-        }
-        return;
-    }
-    if (col == 0) {
-        centredText(s, cell, row == dataRows ? kSelectionRowCaption : table_.rows[row].issueText, kBlue);
-    } else if (col == slots + 1) {
-        if (row < dataRows) centredText(s, cell, table_.rows[row].numbersText, kGreen);
-    } else {
-        paintNumberCell(s, cell, row, col - 1);
-    }
-}
-
-void FxdOmissionView::paintNumberCell(DrawSurface& s, const Rect& cell, int row, int slot) {
-    using namespace omission_colours;
-    const int n = table_.ordering.numbers[slot];
-    s.fill(cell, colourOf(zoneBackground(zones_.empty() ? 0 : zones_[slot])));
-    if (row == selectionRow()) {
-        const int state = tails_ ? tailStates_[n] : (selection_[n] ? 1 : 0);
-        if (state > 0)
-            paintMark(s, cell, tails_ ? state - 1 : kDrawnTile, columnCaption(slot), kWhite);
-        else
-            centredText(s, cell, columnCaption(slot), kBlack);
-        return;
-    }
-    if (!passesSpecShow(cb_specshow->currentIndex(), n)) return;
-    const OmissionCell& c = table_.rows[row].cells[slot];
-    if (c.drawn)
-        paintMark(s, cell, kDrawnTile, table_.cellText(c), colourOf(kDrawnNumberText));
-    else
-        centredText(s, cell, table_.cellText(c), colourOf(kOmissionText));
+    OmissionCellsView view;
+    view.table = &table_;
+    view.statistics = &statistics_;
+    view.zones = &zones_;
+    view.specShow = cb_specshow->currentIndex();
+    view.ball = page()->ballMode();
+    view.numberOnMark = page()->numberOnMark();
+    // A selected main number is a ball of tile 0; a tail's state s > 0 is a ball of tile s − 1.
+    view.selectedTile = [this](int n) {
+        const int state = tails_ ? tailStates_[static_cast<std::size_t>(n)] : (selection_[static_cast<std::size_t>(n)] ? 1 : 0);
+        return state - 1;
+    };
+    paintOmissionCell(s, cell, view, row, col);
 }
 
 void FxdOmissionView::cellPressed(int row, int col, Qt::MouseButton button, QPoint globalPos) {

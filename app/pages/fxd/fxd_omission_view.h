@@ -53,10 +53,6 @@ class FxdOmissionView : public FxdView {
     void fillRangeCombos();
     void layOutColumns();
     void paintCell(DrawSurface& s, const Rect& cell, int row, int col);
-    void paintNumberCell(DrawSurface& s, const Rect& cell, int row, int slot);
-    void paintMark(DrawSurface& s, const Rect& cell, int tile, const std::string& text, Colour textColour);
-    void centredText(DrawSurface& s, const Rect& cell, const std::string& text, Colour colour);
-    std::string columnCaption(int slot) const;
 
     bool tails_;
     OmissionTable table_;

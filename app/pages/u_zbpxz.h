@@ -20,6 +20,9 @@ class ZbpxzAveragePage;
 class ZbpxzChangePage;
 class ZbpxzFeaturePage;
 class ZbpxzFieldPage;
+class ZbpxzItemStatsPage;
+class ZbpxzCountChartPage;
+class ZbpxzOmissionCountPage;
 class ZbpxzOmissionTrendPage;
 class ZbpxzRemainderPage;
 
@@ -43,6 +46,9 @@ class Tf_zbpxz : public QWidget, public Page {
     ZbpxzSignalPage* ts_ftc = nullptr;
     ZbpxzAveragePage* ts_jzzs = nullptr;
     ZbpxzFieldPage* ts_tyd = nullptr;
+    ZbpxzItemStatsPage* ts_fxtj = nullptr;
+    ZbpxzCountChartPage* ts_cxcs = nullptr;
+    ZbpxzOmissionCountPage* ts_ylcs = nullptr;
     ZbpxzOmissionTrendPage* ts_ylzs = nullptr;
     ZbpxzRemainderPage* ts_yszs = nullptr;
     ZbpxzFeaturePage* ts_tzt = nullptr;

@@ -20,7 +20,8 @@ constexpr int kLineHeight = 13;
 constexpr int kLegendSquare = 10;
 constexpr int kLegendGap = 16;
 constexpr int kTitleFontSize = 10;
-constexpr int kValueFontSize = 7;
+constexpr int kValueFontSize = 8;
+constexpr int kGroupedValueFontSize = 7;  // several bars share a slot
 constexpr double kGroupShare = 0.8;   // of a slot's width taken by its bars
 constexpr int kWidestBar = 70;        // so two categories do not become two walls
 
@@ -89,7 +90,7 @@ void paintBars(DrawSurface& s, const BarChartModel& model, const BarChartGeometr
         if (bar.present && bar.rect.width() > 0 && bar.rect.height() > 0)
             s.fill(bar.rect, model.series[static_cast<std::size_t>(bar.series)].colour);
     // The texts come after every bar so a label reaching over a neighbour stays readable.
-    Font font = chartFont(kValueFontSize);
+    Font font = chartFont(model.series.size() > 1 ? kGroupedValueFontSize : kValueFontSize);
     for (const BarChartGeometry::Bar& bar : g.bars) {
         const std::string& text =
             model.slots[static_cast<std::size_t>(bar.slot)].bars[static_cast<std::size_t>(bar.series)].text;

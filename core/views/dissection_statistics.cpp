@@ -193,10 +193,10 @@ std::vector<ValueOmissions> orderedOmissions(const std::vector<ValueOmissions>& 
                                              ValueOrder order) {
     std::vector<ValueOmissions> sorted = values;
     if (order == ValueOrder::ByValue) return sorted;
-    // Absent measures sort as the longest omission.
-    auto key = [measure](const ValueOmissions& v) { return omissionMeasure(v, measure).value_or(INT64_MAX); };
     std::stable_sort(sorted.begin(), sorted.end(), [&](const ValueOmissions& a, const ValueOmissions& b) {
-        return order == ValueOrder::Ascending ? key(a) < key(b) : key(a) > key(b);
+        const std::optional<int64_t> x = omissionMeasure(a, measure), y = omissionMeasure(b, measure);
+        if (!x || !y) return x.has_value() && !y.has_value();
+        return order == ValueOrder::Ascending ? *x < *y : *x > *y;
     });
     return sorted;
 }

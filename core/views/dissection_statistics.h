@@ -120,8 +120,8 @@ struct OmissionStatistics {
 OmissionStatistics omissionStatistics(const std::vector<int32_t>& series, DrawSpan span, SeriesRange range);
 // The measure of one value; nothing where no omission was recorded.
 std::optional<int64_t> omissionMeasure(const ValueOmissions& v, OmissionMeasure measure);
-// The values by `measure` (ByValue keeps them as they are); a value without the measure counts as longer
-// than any omission, so it comes last ascending and first descending. Ties keep ascending value order.
+// The values by `measure` (ByValue keeps them as they are). Values without the measure come last in either
+// direction, so a sort shows the values it can order first. Ties keep ascending value order.
 std::vector<ValueOmissions> orderedOmissions(const std::vector<ValueOmissions>& values, OmissionMeasure measure,
                                              ValueOrder order);
 

@@ -194,7 +194,7 @@ TEST(DissectionOmissions, AgreeWithTheOmissionTable) {
     }
 }
 
-TEST(DissectionOmissions, OrdersPutValuesWithoutAMeasureAtTheLongEnd) {
+TEST(DissectionOmissions, OrdersPutValuesWithoutAMeasureLast) {
     using O = std::optional<int>;
     const std::vector<ValueOmissions> values{{1, 2, O(3), O(1), O(2), O(3), 1},
                                              {2, 4, O(2), O(0), O(1), O(2), 0},
@@ -213,7 +213,7 @@ TEST(DissectionOmissions, OrdersPutValuesWithoutAMeasureAtTheLongEnd) {
     };
     const Case cases[] = {
         {OmissionMeasure::Max, ValueOrder::Ascending, {2, 5, 1, 3, 4}},
-        {OmissionMeasure::Max, ValueOrder::Descending, {4, 3, 1, 2, 5}},
+        {OmissionMeasure::Max, ValueOrder::Descending, {3, 1, 2, 5, 4}},
         {OmissionMeasure::Min, ValueOrder::Ascending, {2, 1, 5, 3, 4}},
         {OmissionMeasure::Current, ValueOrder::Ascending, {2, 1, 3, 5, 4}},
         {OmissionMeasure::Value, ValueOrder::Descending, {5, 4, 3, 2, 1}},

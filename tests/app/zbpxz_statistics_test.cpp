@@ -91,6 +91,7 @@ class ZbpxzStatisticsTest : public QObject {
     void customRangeCountsTheChosenIssues();
     void occurrenceChartSortsAndPages();
     void omissionChartMeasures();
+    void unusualSeries();
     void sampleHistoryDrawsQuickly();
     void screenshots();
 };
@@ -259,6 +260,40 @@ void ZbpxzStatisticsTest::omissionChartMeasures() {
     QCOMPARE(slotTexts(page->model(), "3"), (QStringList{"-", "-", "-", "-", "5"}));
     QCOMPARE(slotTexts(page->model(), "1"), (QStringList{"3", "3", "3", "3", "1"}));
     QVERIFY(fromUtf8(page->model().title).contains(QStringLiteral("2020008期至2020012期，共5期")));
+}
+
+// An empty series and one whose range spans every int are counted without trouble.
+void ZbpxzStatisticsTest::unusualSeries() {
+    Program program(sampleDraws(12));
+    DissectionInput input;
+    input.title = "空";
+    input.seriesMin = 1;
+    input.seriesMax = 3;
+    f_zbpxz->OpenDissection(input);
+    for (ZbpxzStatisticsPage* page :
+         std::initializer_list<ZbpxzStatisticsPage*>{f_zbpxz->ts_fxtj, f_zbpxz->ts_cxcs, f_zbpxz->ts_ylcs}) {
+        f_zbpxz->pc_zbpxz->setCurrentWidget(page);
+        page->rb_self->setChecked(true);
+        QCOMPARE(page->span().count(), 0);
+        QVERIFY(fromUtf8(page->model().title).endsWith(QStringLiteral("共0期）")));
+        QVERIFY(!page->im->picture().isNull());
+    }
+    QCOMPARE(barTexts(f_zbpxz->ts_fxtj->model()), (QStringList{"0", "0"}));
+    QCOMPARE(slotLabels(f_zbpxz->ts_cxcs->model()), (QStringList{"1", "2", "3"}));
+    QCOMPARE(slotTexts(f_zbpxz->ts_ylcs->model(), "2"), (QStringList{"-", "-", "-", "-", "0"}));
+
+    input.series = {5, -7, 5};
+    input.seriesMin = INT32_MIN;
+    input.seriesMax = INT32_MAX;
+    f_zbpxz->OpenDissection(input);
+    f_zbpxz->pc_zbpxz->setCurrentWidget(f_zbpxz->ts_cxcs);
+    QCOMPARE(slotLabels(f_zbpxz->ts_cxcs->model()), (QStringList{"-7", "5"}));
+    QCOMPARE(barTexts(f_zbpxz->ts_cxcs->model()), (QStringList{"1", "2"}));
+    f_zbpxz->pc_zbpxz->setCurrentWidget(f_zbpxz->ts_fxtj);
+    f_zbpxz->ts_fxtj->rb_fxtj_fq->setChecked(true);
+    f_zbpxz->ts_fxtj->cb_fxtj_fq->setCurrentText("2");
+    QCOMPARE(barTexts(f_zbpxz->ts_fxtj->model()), (QStringList{"1", "2"}));
+    QVERIFY(!f_zbpxz->ts_fxtj->im->picture().isNull());
 }
 
 void ZbpxzStatisticsTest::sampleHistoryDrawsQuickly() {

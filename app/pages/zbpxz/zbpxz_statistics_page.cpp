@@ -13,6 +13,7 @@
 
 #include "app/app_state.h"
 #include "core/views/statistics_page.h"
+#include "core/views/view_text.h"
 #include "ui/drawing_host.h"
 
 namespace qorvel {
@@ -89,9 +90,25 @@ void ZbpxzStatisticsPage::opened() {
     rebuild();
 }
 
+// New draws in the history relabel the issues; the chosen positions stay.
 void ZbpxzStatisticsPage::refresh() {
+    if (opened_ && !issuesCurrent()) {
+        const int from = cb_from->currentIndex(), to = cb_to->currentIndex();
+        fillIssueRange(cb_from, cb_to);
+        const QSignalBlocker blockFrom(cb_from), blockTo(cb_to);
+        if (from >= 0 && from < cb_from->count()) cb_from->setCurrentIndex(from);
+        if (to >= 0 && to < cb_to->count()) cb_to->setCurrentIndex(to);
+        updateCountLabel();
+    }
     recompute();
     rebuild();
+}
+
+bool ZbpxzStatisticsPage::issuesCurrent() const {
+    const std::vector<int32_t>& issues = state_.issues;
+    if (cb_from->count() != static_cast<int>(issues.size())) return false;
+    return issues.empty() || (cb_from->itemText(0) == QString::number(issues.front()) &&
+                              cb_from->itemText(cb_from->count() - 1) == QString::number(issues.back()));
 }
 
 DrawSpan ZbpxzStatisticsPage::span() const {
@@ -105,7 +122,7 @@ bool ZbpxzStatisticsPage::percentages() const { return rb_bl && rb_bl->isChecked
 std::string ZbpxzStatisticsPage::spanCaption() const {
     const DrawSpan s = span();
     if (s.count() == 0) return "共0期";
-    const auto issue = [this](int draw) { return std::to_string(state_.issues[static_cast<std::size_t>(draw - 1)]); };
+    const auto issue = [this](int draw) { return issueCaption(state_.issues[static_cast<std::size_t>(draw - 1)]); };
     return issue(s.first) + "期至" + issue(s.last) + "期，共" + std::to_string(s.count()) + "期";
 }
 

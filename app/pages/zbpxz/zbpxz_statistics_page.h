@@ -74,6 +74,8 @@ class ZbpxzStatisticsPage : public ZbpxzSubPage {
     void rebuild();
 
   private:
+    // The issue lists still hold the issues of the series.
+    bool issuesCurrent() const;
     void rangeModeChanged();
     void updateCountLabel();
     void recount();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 
 #include "recording_surface.h"
 #include "test_support.h"
@@ -93,6 +94,10 @@ TEST(DissectionItemStatistics, ZonesSplitLikeTheZoneTable) {
     }
     // The same split shifted to the range's start.
     EXPECT_EQ(valueZoneBounds({21, 183}, 3), (std::vector<int64_t>{20, 74, 128, 183}));
+    // A range of more values than an int holds splits by the same rule.
+    EXPECT_EQ(valueZoneBounds({INT32_MIN, INT32_MAX}, 2),
+              (std::vector<int64_t>{int64_t{INT32_MIN} - 1, -1, INT32_MAX}));
+    EXPECT_EQ(valueZoneBounds({INT32_MIN, INT32_MAX}, 3).back(), INT32_MAX);
 }
 
 TEST(DissectionItemStatistics, PercentagesRoundHalfUpOnTheExactQuotient) {

@@ -9,9 +9,12 @@
 #include "app/app_state.h"
 #include "app/pages/zbpxz/zbpxz_average_page.h"
 #include "app/pages/zbpxz/zbpxz_change_page.h"
+#include "app/pages/zbpxz/zbpxz_count_chart_page.h"
 #include "app/pages/zbpxz/zbpxz_distribution_page.h"
 #include "app/pages/zbpxz/zbpxz_feature_page.h"
 #include "app/pages/zbpxz/zbpxz_field_page.h"
+#include "app/pages/zbpxz/zbpxz_item_stats_page.h"
+#include "app/pages/zbpxz/zbpxz_omission_count_page.h"
 #include "app/pages/zbpxz/zbpxz_omission_page.h"
 #include "app/pages/zbpxz/zbpxz_omission_trend_page.h"
 #include "app/pages/zbpxz/zbpxz_remainder_page.h"
@@ -34,11 +37,14 @@ Tf_zbpxz::Tf_zbpxz(QWidget* parent) : QWidget(parent) {
     ts_ylfb = new ZbpxzOmissionPage(state_, pc_zbpxz);
     ts_sjfb = new ZbpxzDistributionPage(state_, pc_zbpxz);
     ts_tyd = new ZbpxzFieldPage(state_, pc_zbpxz);
+    ts_fxtj = new ZbpxzItemStatsPage(state_, pc_zbpxz);
+    ts_cxcs = new ZbpxzCountChartPage(state_, pc_zbpxz);
+    ts_ylcs = new ZbpxzOmissionCountPage(state_, pc_zbpxz);
     ts_ylzs = new ZbpxzOmissionTrendPage(state_, pc_zbpxz);
     ts_yszs = new ZbpxzRemainderPage(state_, pc_zbpxz);
     ts_tzt = new ZbpxzFeaturePage(state_, pc_zbpxz);
     ts_blws = new ZbpxzChangePage(state_, pc_zbpxz);
-    pages_ = {ts_ftc, ts_jzzs, ts_ylfb, ts_sjfb, ts_tyd, ts_ylzs, ts_yszs, ts_tzt, ts_blws};
+    pages_ = {ts_ftc, ts_jzzs, ts_ylfb, ts_sjfb, ts_tyd, ts_fxtj, ts_cxcs, ts_ylcs, ts_ylzs, ts_yszs, ts_tzt, ts_blws};
     for (ZbpxzSubPage* page : pages_) pc_zbpxz->addTab(page, page->pageName());
     l_status = new QLabel(this);
     l_status->setObjectName("l_status");

@@ -22,6 +22,9 @@ class ZbpxzDistributionPage;
 class ZbpxzFeaturePage;
 class ZbpxzFieldPage;
 class ZbpxzOmissionPage;
+class ZbpxzItemStatsPage;
+class ZbpxzCountChartPage;
+class ZbpxzOmissionCountPage;
 class ZbpxzOmissionTrendPage;
 class ZbpxzRemainderPage;
 
@@ -47,6 +50,9 @@ class Tf_zbpxz : public QWidget, public Page {
     ZbpxzOmissionPage* ts_ylfb = nullptr;
     ZbpxzDistributionPage* ts_sjfb = nullptr;
     ZbpxzFieldPage* ts_tyd = nullptr;
+    ZbpxzItemStatsPage* ts_fxtj = nullptr;
+    ZbpxzCountChartPage* ts_cxcs = nullptr;
+    ZbpxzOmissionCountPage* ts_ylcs = nullptr;
     ZbpxzOmissionTrendPage* ts_ylzs = nullptr;
     ZbpxzRemainderPage* ts_yszs = nullptr;
     ZbpxzFeaturePage* ts_tzt = nullptr;

@@ -21,6 +21,7 @@ class ZbpxzChangePage;
 class ZbpxzFeaturePage;
 class ZbpxzFieldPage;
 class ZbpxzOmissionTrendPage;
+class ZbpxzPropertyPage;
 class ZbpxzRemainderPage;
 
 class Tf_zbpxz : public QWidget, public Page {
@@ -41,6 +42,7 @@ class Tf_zbpxz : public QWidget, public Page {
     QLabel* l_status = nullptr;
     QTabWidget* pc_zbpxz = nullptr;
     ZbpxzSignalPage* ts_ftc = nullptr;
+    ZbpxzPropertyPage* ts_txtb = nullptr;
     ZbpxzAveragePage* ts_jzzs = nullptr;
     ZbpxzFieldPage* ts_tyd = nullptr;
     ZbpxzOmissionTrendPage* ts_ylzs = nullptr;

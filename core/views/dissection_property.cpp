@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "draws/t_s_dm.h"
 #include "engine/indicators.h"
 #include "views/view_text.h"
 
@@ -199,7 +200,9 @@ PropertyTable buildPropertyTable(const std::vector<int32_t>& series, const std::
         PropertyRow row;
         row.draw = d;
         const std::size_t i = static_cast<std::size_t>(d - 1);
-        row.issueText = issueCaption(i < issues.size() ? issues[i] : d);
+        const int32_t issue = i < issues.size() ? issues[i] : d;
+        row.issueText = issueCaption(issue);
+        row.forecast = issue == kForecastIssue;
         row.value = series[i];
         for (const Classifier& c : classifiers) row.classes.push_back(c.classOf(row.value));
         row.omissions.resize(table.columns.size());

@@ -86,6 +86,7 @@ struct PropertyComponent {
 struct PropertyRow {
     int draw = 0;                // 1-based draw of the series
     std::string issueText;       // "预测区" for the forecast row
+    bool forecast = false;
     int32_t value = 0;
     std::vector<int> classes;    // per component: the value's class
     std::vector<int> omissions;  // per column: 0 when the row's class, else draws since it last was (in range)

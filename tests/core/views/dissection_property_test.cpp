@@ -216,6 +216,8 @@ TEST(DissectionProperty, RowsCarryClassesAndRunningOmissions) {
     ASSERT_EQ(t.rows.size(), 5u);
     EXPECT_EQ(t.rows[0].issueText, "101");
     EXPECT_EQ(t.rows[4].issueText, "预测区");
+    EXPECT_TRUE(t.rows[4].forecast);
+    EXPECT_FALSE(t.rows[3].forecast);
     // 尾号, 奇偶, 质合, 小大, 三区, 四区, 除三余数, 除四余数
     const std::vector<std::vector<int>> classes{
         {7, 0, 0, 0, 1, 1, 1, 3}, {2, 1, 1, 1, 2, 2, 0, 0}, {7, 0, 0, 0, 1, 1, 1, 3},

@@ -20,7 +20,7 @@ namespace qorvel {
 namespace {
 
 constexpr int kBoundWidth = 80;
-constexpr int kMemoWidth = 640;
+constexpr int kMemoWidth = 760;
 constexpr int kMemoHeight = 360;
 
 }  // namespace

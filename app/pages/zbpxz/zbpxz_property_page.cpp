@@ -85,7 +85,7 @@ class PropertyHeader : public QHeaderView {
             const int right = sectionViewportPosition(band.last) + sectionSize(band.last);
             const Rect top{left, cell.top, right, cell.top + kHeaderLineHeight};
             const Rect bottom{cell.left, cell.top + kHeaderLineHeight, cell.right, cell.bottom};
-            s.fill(top, colourOf(zoneBackground(band.component + 1)));
+            s.fill(top, colourOf(zoneBackground(band.component)));
             centredText(s, top, band.name, kBlack);
             s.line({top.left, top.bottom - 1}, {top.right, top.bottom - 1}, border);
             s.fill(bottom, background);
@@ -192,6 +192,8 @@ void ZbpxzPropertyPage::opened() {
     selection_.clear();
     columnKeys_.clear();
     table_ = {};
+    sg_txtb->setRowCount(0);
+    sg_txtb->setColumnCount(0);
 }
 
 void ZbpxzPropertyPage::refresh() { rebuild(); }
@@ -232,6 +234,7 @@ void ZbpxzPropertyPage::paintMark(DrawSurface& s, const Rect& cell, const std::s
 void ZbpxzPropertyPage::paintCell(DrawSurface& s, const Rect& cell, int row, int col) {
     using namespace omission_colours;
     const int dataRows = static_cast<int>(table_.rows.size());
+    if (row < 0 || row > dataRows) return;
     const bool selectionRowHere = row == dataRows;
     if (col == 0) {
         if (selectionRowHere) {

@@ -17,6 +17,7 @@
 #include "app/pages/zbpxz/zbpxz_omission_count_page.h"
 #include "app/pages/zbpxz/zbpxz_omission_page.h"
 #include "app/pages/zbpxz/zbpxz_omission_trend_page.h"
+#include "app/pages/zbpxz/zbpxz_property_page.h"
 #include "app/pages/zbpxz/zbpxz_remainder_page.h"
 #include "app/pages/zbpxz/zbpxz_signal_page.h"
 
@@ -33,6 +34,7 @@ Tf_zbpxz::Tf_zbpxz(QWidget* parent) : QWidget(parent) {
     pc_zbpxz = new QTabWidget(this);
     pc_zbpxz->setObjectName("pc_zbpxz");
     ts_ftc = new ZbpxzSignalPage(state_, pc_zbpxz);
+    ts_txtb = new ZbpxzPropertyPage(state_, pc_zbpxz);
     ts_jzzs = new ZbpxzAveragePage(state_, pc_zbpxz);
     ts_ylfb = new ZbpxzOmissionPage(state_, pc_zbpxz);
     ts_sjfb = new ZbpxzDistributionPage(state_, pc_zbpxz);
@@ -44,7 +46,7 @@ Tf_zbpxz::Tf_zbpxz(QWidget* parent) : QWidget(parent) {
     ts_yszs = new ZbpxzRemainderPage(state_, pc_zbpxz);
     ts_tzt = new ZbpxzFeaturePage(state_, pc_zbpxz);
     ts_blws = new ZbpxzChangePage(state_, pc_zbpxz);
-    pages_ = {ts_ftc, ts_jzzs, ts_ylfb, ts_sjfb, ts_tyd, ts_fxtj, ts_cxcs, ts_ylcs, ts_ylzs, ts_yszs, ts_tzt, ts_blws};
+    pages_ = {ts_ftc, ts_txtb, ts_jzzs, ts_ylfb, ts_sjfb, ts_tyd, ts_fxtj, ts_cxcs, ts_ylcs, ts_ylzs, ts_yszs, ts_tzt, ts_blws};
     for (ZbpxzSubPage* page : pages_) pc_zbpxz->addTab(page, page->pageName());
     l_status = new QLabel(this);
     l_status->setObjectName("l_status");

@@ -26,6 +26,7 @@ class ZbpxzItemStatsPage;
 class ZbpxzCountChartPage;
 class ZbpxzOmissionCountPage;
 class ZbpxzOmissionTrendPage;
+class ZbpxzPropertyPage;
 class ZbpxzRemainderPage;
 
 class Tf_zbpxz : public QWidget, public Page {
@@ -46,6 +47,7 @@ class Tf_zbpxz : public QWidget, public Page {
     QLabel* l_status = nullptr;
     QTabWidget* pc_zbpxz = nullptr;
     ZbpxzSignalPage* ts_ftc = nullptr;
+    ZbpxzPropertyPage* ts_txtb = nullptr;
     ZbpxzAveragePage* ts_jzzs = nullptr;
     ZbpxzOmissionPage* ts_ylfb = nullptr;
     ZbpxzDistributionPage* ts_sjfb = nullptr;

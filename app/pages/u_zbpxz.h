@@ -22,6 +22,8 @@ class ZbpxzFeaturePage;
 class ZbpxzFieldPage;
 class ZbpxzOmissionTrendPage;
 class ZbpxzRemainderPage;
+class ZbpxzSegmentPage;
+class ZbpxzValueOmissionPage;
 
 class Tf_zbpxz : public QWidget, public Page {
   public:
@@ -43,7 +45,9 @@ class Tf_zbpxz : public QWidget, public Page {
     ZbpxzSignalPage* ts_ftc = nullptr;
     ZbpxzAveragePage* ts_jzzs = nullptr;
     ZbpxzFieldPage* ts_tyd = nullptr;
+    ZbpxzSegmentPage* ts_fdzs = nullptr;
     ZbpxzOmissionTrendPage* ts_ylzs = nullptr;
+    ZbpxzValueOmissionPage* ts_dgyl = nullptr;
     ZbpxzRemainderPage* ts_yszs = nullptr;
     ZbpxzFeaturePage* ts_tzt = nullptr;
     ZbpxzChangePage* ts_blws = nullptr;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <set>
 
 namespace qorvel {
@@ -23,12 +24,20 @@ constexpr int kLabelSpacingPx = 6;     // least room between two labels of one r
 constexpr int kBottomMarginPx = 6;
 constexpr int kValueLabelGapPx = 5;
 
+// Sums of many large values are kept inside 32 bits, and the chart's values (in tenths) within half of
+// that, so the axes' span of two extremes still fits.
+int32_t saturated(int64_t v) {
+    return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
+
+constexpr int64_t kLargestChartValue = std::numeric_limits<int32_t>::max() / (2 * kTenths);
+
 // Mean of `sum` over `n` in tenths, rounded half away from zero (as the moving averages are).
 int32_t tenthsMean(int64_t sum, int64_t n) {
     if (n <= 0) return 0;
     const int64_t scaled = sum * kTenths;
     const int64_t half = n / 2;
-    return static_cast<int32_t>(scaled >= 0 ? (scaled + half) / n : -((-scaled + half) / n));
+    return saturated(scaled >= 0 ? (scaled + half) / n : -((-scaled + half) / n));
 }
 
 int32_t statistic(const std::vector<int32_t>& series, int first, int count, SegmentContent content) {
@@ -39,7 +48,7 @@ int32_t statistic(const std::vector<int32_t>& series, int first, int count, Segm
         case SegmentContent::Average: {
             int64_t sum = 0;
             for (auto it = begin; it != end; ++it) sum += *it;
-            return content == SegmentContent::Sum ? static_cast<int32_t>(sum) : tenthsMean(sum, count);
+            return content == SegmentContent::Sum ? saturated(sum) : tenthsMean(sum, count);
         }
         case SegmentContent::Max: return *std::max_element(begin, end);
         case SegmentContent::Min: return *std::min_element(begin, end);
@@ -160,8 +169,12 @@ void drawSegmentChart(tcoordinate& axes, DrawSurface& surface, int width, int he
     const auto [low, high] = std::minmax_element(segments.begin(), segments.end(),
                                                  [](const Segment& a, const Segment& b) { return a.value < b.value; });
     const int scale = tenths ? 1 : kTenths;  // statistic → chart units (tenths)
-    const int yMin = floorDiv(static_cast<int64_t>(low->value) * scale, kTenths);
-    const int yMax = std::max(ceilDiv(static_cast<int64_t>(high->value) * scale, kTenths), yMin) + 1;
+    auto chartValue = [&](int i) {
+        const int64_t v = static_cast<int64_t>(segments[static_cast<std::size_t>(i)].value) * scale;
+        return static_cast<int>(std::clamp(v, -kLargestChartValue * kTenths, kLargestChartValue * kTenths));
+    };
+    const int yMin = floorDiv(std::max<int64_t>(low->value * int64_t{scale}, -kLargestChartValue * kTenths), kTenths);
+    const int yMax = std::max(ceilDiv(std::min<int64_t>(high->value * int64_t{scale}, (kLargestChartValue - 1) * kTenths), kTenths), yMin) + 1;
     setYAxis(axes, yMin, yMax);
 
     axes.yLabelWidth = 0;
@@ -195,7 +208,6 @@ void drawSegmentChart(tcoordinate& axes, DrawSurface& surface, int width, int he
     surface.line({axes.originX, middleY}, {axes.originX + static_cast<int>(axes.width), middleY},
                  Pen{kPurple, 1, PenStyle::Dash});
     const Pen linePen{kBlack, 1, PenStyle::Solid};
-    auto chartValue = [&](int i) { return segments[static_cast<std::size_t>(i)].value * scale; };
     for (int i = first + 1; i < last; ++i)
         surface.line(axes.PointPixel(i - first, chartValue(i - 1)), axes.PointPixel(i - first + 1, chartValue(i)), linePen);
     for (int i = first; i < last; ++i) {

@@ -1,6 +1,7 @@
 // The segment statistics and single-value omissions of the dissection page, and the segment chart's labels.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
 #include <regex>
 
@@ -31,6 +32,27 @@ Values forecastIssues(int drawn) {
     Values issues = issuesOf(drawn);
     issues.push_back(kTrendForecastIssue);
     return issues;
+}
+
+struct DrawnText {
+    int x, y;
+    std::string text;
+};
+
+std::vector<DrawnText> textsOf(const testing::RecordingSurface& surface) {
+    static const std::regex pattern(R"re(text (-?\d+),(-?\d+) "(.*)" .*)re");
+    std::vector<DrawnText> texts;
+    for (const std::string& line : surface.linesStartingWith("text ")) {
+        std::smatch m;
+        if (std::regex_match(line, m, pattern)) texts.push_back({std::stoi(m[1]), std::stoi(m[2]), m[3]});
+    }
+    return texts;
+}
+
+const DrawnText* findText(const std::vector<DrawnText>& texts, const std::string& text) {
+    for (const DrawnText& t : texts)
+        if (t.text == text) return &t;
+    return nullptr;
 }
 
 struct Cut {
@@ -89,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {3, 2, 8, 1, 4}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(DissectionSegments, ForecastRowAndNegativeValues) {
+TEST(DissectionSegments, ForecastRowNegativeAndHugeValues) {
     const Values issues = issuesOf(static_cast<int>(kSeries.size()));
     for (SegmentContent content : {SegmentContent::Sum, SegmentContent::Average, SegmentContent::Repeats}) {
         EXPECT_EQ(segmentSeries(withForecast(kSeries, 99), forecastIssues(10), 4, 1, content),
@@ -97,6 +119,22 @@ TEST(DissectionSegments, ForecastRowAndNegativeValues) {
     }
     EXPECT_TRUE(segmentSeries({}, {}, 5, 1, SegmentContent::Sum).empty());
     EXPECT_TRUE(segmentSeries({7}, {kTrendForecastIssue}, 5, 1, SegmentContent::Sum).empty());
+    // Sums beyond 32 bits stop at the largest value instead of wrapping round, and still chart.
+    const std::vector<Segment> huge =
+        segmentSeries({2000000000, 2000000000, -2000000000, -2000000000}, issuesOf(4), 2, 1, SegmentContent::Sum);
+    ASSERT_EQ(huge.size(), 2u);
+    EXPECT_EQ(huge[0].value, std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(huge[1].value, std::numeric_limits<int32_t>::min());
+    testing::RecordingSurface surface(600, 300);
+    tcoordinate axes;
+    drawSegmentChart(axes, surface, 600, 300, huge, false, 0, kSegmentChartWindow, "t");
+    const auto texts = textsOf(surface);
+    const DrawnText* top = findText(texts, "2147483647");
+    const DrawnText* bottom = findText(texts, "-2147483648");
+    ASSERT_TRUE(top && bottom);
+    EXPECT_GE(top->y, 0);
+    EXPECT_LT(top->y, bottom->y);
+    EXPECT_LT(bottom->y, axes.originY);
     // −1 −2 averages −1.5 → −15 tenths, rounded away from zero like a positive half.
     EXPECT_EQ(segmentSeries({-1, -2}, issuesOf(2), 2, 1, SegmentContent::Average)[0].value, -15);
 }
@@ -151,27 +189,6 @@ TEST(DissectionSegments, ValueChoicesAndTitles) {
               (Values{-7, 40, 90000}));
     EXPECT_EQ(valueOmissionTitle("和值", 12), "和值取值12的遗漏走势");
     EXPECT_EQ(valueOmissionChangeTitle("和值", -1), "和值取值-1的遗漏振幅走势");
-}
-
-struct DrawnText {
-    int x, y;
-    std::string text;
-};
-
-std::vector<DrawnText> textsOf(const testing::RecordingSurface& surface) {
-    static const std::regex pattern(R"re(text (-?\d+),(-?\d+) "(.*)" .*)re");
-    std::vector<DrawnText> texts;
-    for (const std::string& line : surface.linesStartingWith("text ")) {
-        std::smatch m;
-        if (std::regex_match(line, m, pattern)) texts.push_back({std::stoi(m[1]), std::stoi(m[2]), m[3]});
-    }
-    return texts;
-}
-
-const DrawnText* findText(const std::vector<DrawnText>& texts, const std::string& text) {
-    for (const DrawnText& t : texts)
-        if (t.text == text) return &t;
-    return nullptr;
 }
 
 TEST(DissectionSegmentChart, EveryShownSegmentIsLabelledUnderItsPoint) {

@@ -19,7 +19,9 @@
 #include "app/pages/zbpxz/zbpxz_omission_trend_page.h"
 #include "app/pages/zbpxz/zbpxz_property_page.h"
 #include "app/pages/zbpxz/zbpxz_remainder_page.h"
+#include "app/pages/zbpxz/zbpxz_segment_page.h"
 #include "app/pages/zbpxz/zbpxz_signal_page.h"
+#include "app/pages/zbpxz/zbpxz_value_omission_page.h"
 
 namespace qorvel {
 
@@ -42,11 +44,14 @@ Tf_zbpxz::Tf_zbpxz(QWidget* parent) : QWidget(parent) {
     ts_fxtj = new ZbpxzItemStatsPage(state_, pc_zbpxz);
     ts_cxcs = new ZbpxzCountChartPage(state_, pc_zbpxz);
     ts_ylcs = new ZbpxzOmissionCountPage(state_, pc_zbpxz);
+    ts_fdzs = new ZbpxzSegmentPage(state_, pc_zbpxz);
     ts_ylzs = new ZbpxzOmissionTrendPage(state_, pc_zbpxz);
+    ts_dgyl = new ZbpxzValueOmissionPage(state_, pc_zbpxz);
     ts_yszs = new ZbpxzRemainderPage(state_, pc_zbpxz);
     ts_tzt = new ZbpxzFeaturePage(state_, pc_zbpxz);
     ts_blws = new ZbpxzChangePage(state_, pc_zbpxz);
-    pages_ = {ts_ftc, ts_txtb, ts_jzzs, ts_ylfb, ts_sjfb, ts_tyd, ts_fxtj, ts_cxcs, ts_ylcs, ts_ylzs, ts_yszs, ts_tzt, ts_blws};
+    pages_ = {ts_ftc, ts_txtb, ts_jzzs, ts_ylfb, ts_sjfb, ts_tyd, ts_fxtj, ts_cxcs, ts_ylcs, ts_fdzs, ts_ylzs, ts_dgyl,
+              ts_yszs, ts_tzt, ts_blws};
     for (ZbpxzSubPage* page : pages_) pc_zbpxz->addTab(page, page->pageName());
     l_status = new QLabel(this);
     l_status->setObjectName("l_status");

@@ -28,6 +28,8 @@ class ZbpxzOmissionCountPage;
 class ZbpxzOmissionTrendPage;
 class ZbpxzPropertyPage;
 class ZbpxzRemainderPage;
+class ZbpxzSegmentPage;
+class ZbpxzValueOmissionPage;
 
 class Tf_zbpxz : public QWidget, public Page {
   public:
@@ -55,7 +57,9 @@ class Tf_zbpxz : public QWidget, public Page {
     ZbpxzItemStatsPage* ts_fxtj = nullptr;
     ZbpxzCountChartPage* ts_cxcs = nullptr;
     ZbpxzOmissionCountPage* ts_ylcs = nullptr;
+    ZbpxzSegmentPage* ts_fdzs = nullptr;
     ZbpxzOmissionTrendPage* ts_ylzs = nullptr;
+    ZbpxzValueOmissionPage* ts_dgyl = nullptr;
     ZbpxzRemainderPage* ts_yszs = nullptr;
     ZbpxzFeaturePage* ts_tzt = nullptr;
     ZbpxzChangePage* ts_blws = nullptr;

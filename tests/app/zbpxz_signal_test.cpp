@@ -116,7 +116,9 @@ void ZbpxzSignalTest::subPagesNameTheStatusLine() {
     QVERIFY(program.platform.messages.texts().isEmpty());
     const QString title = fromUtf8(f_zbpxz->input().title);
     QCOMPARE(f_zbpxz->statusText(), title + QStringLiteral("的信号图"));
-    const QStringList names{"信号图", "均值走势图", "田野走势图", "遗漏值走势", "余数走势图", "特征图", "变化量及尾数图"};
+    const QStringList names{"信号图",         "特性图表",   "均值走势图",     "遗漏分布图表", "数据分布图",
+                            "田野走势图",     "分项统计",   "出现次数统计图", "遗漏次数统计图", "按期数分段走势",
+                            "遗漏值走势",     "单个取值遗漏走势", "余数走势图", "特征图",       "变化量及尾数图"};
     QCOMPARE(f_zbpxz->pc_zbpxz->count(), int(names.size()));
     for (int i = names.size() - 1; i >= 0; --i) {
         f_zbpxz->pc_zbpxz->setCurrentIndex(i);

@@ -17,6 +17,7 @@
 #include "app/pages/zbpxz/zbpxz_count_chart_page.h"
 #include "app/pages/zbpxz/zbpxz_field_page.h"
 #include "app/pages/zbpxz/zbpxz_item_stats_page.h"
+#include "app/pages/zbpxz/zbpxz_segment_page.h"
 #include "app/pages/zbpxz/zbpxz_omission_count_page.h"
 #include "app/pages/zbpxz/zbpxz_omission_trend_page.h"
 #include "app/u_main.h"
@@ -111,7 +112,7 @@ void ZbpxzStatisticsTest::subPagesFollowTheFieldChart() {
         QCOMPARE(f_zbpxz->statusText(), QStringLiteral("测试的") + pages[i].second);
         QCOMPARE(pages[i].first->objectName(), QStringList({"ts_fxtj", "ts_cxcs", "ts_ylcs"})[i]);
     }
-    QCOMPARE(tabs->indexOf(f_zbpxz->ts_ylzs), field + 4);
+    QCOMPARE(tabs->indexOf(f_zbpxz->ts_fdzs), field + 4);
 }
 
 void ZbpxzStatisticsTest::itemStatistics_data() {

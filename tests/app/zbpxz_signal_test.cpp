@@ -23,6 +23,7 @@
 #include "app/dialogs/zbpxz/filter_setting_dialog.h"
 #include "app/dialogs/zbpxz/field_style_dialog.h"
 #include "app/pages/zbpxz/zbpxz_field_page.h"
+#include "app/pages/zbpxz/zbpxz_omission_page.h"
 #include "app/pages/zbpxz/zbpxz_remainder_page.h"
 #include "app/pages/u_zbpx.h"
 #include "app/pages/u_zbpxz.h"
@@ -340,7 +341,7 @@ void ZbpxzSignalTest::screenshots() {
     f_zbpxz->ts_jzzs->cb_jz[4]->setChecked(true);
     QApplication::processEvents();
     f_main->grab().save(shots + "/zbpxz_hz_average.png");
-    for (int i = 2; i < f_zbpxz->pc_zbpxz->count(); ++i) {
+    for (int i = 1; i < f_zbpxz->pc_zbpxz->count(); ++i) {
         f_zbpxz->pc_zbpxz->setCurrentIndex(i);
         QApplication::processEvents();
         f_main->grab().save(shots + QStringLiteral("/zbpxz_hz_%1.png").arg(f_zbpxz->pc_zbpxz->currentWidget()->objectName()));
@@ -348,6 +349,13 @@ void ZbpxzSignalTest::screenshots() {
     dissect("getylz(getzf(z_hz))");
     QApplication::processEvents();
     f_main->grab().save(shots + "/zbpxz_formula_signal.png");
+    f_zbpxz->pc_zbpxz->setCurrentWidget(f_zbpxz->ts_ylfb);
+    QApplication::processEvents();
+    f_main->grab().save(shots + "/zbpxz_formula_ts_ylfb.png");
+    dissect("getzf(z_num1)");
+    f_zbpxz->pc_zbpxz->setCurrentWidget(f_zbpxz->ts_ylfb);
+    QApplication::processEvents();
+    f_main->grab().save(shots + "/zbpxz_formula_zf_num1_ts_ylfb.png");
     whenModalShown([&](QDialog* dialog) {
         dialog->grab().save(shots + "/zbpxz_filter_dialog.png");
         dialog->reject();

@@ -25,6 +25,7 @@
 #include "app/pages/zbpxz/zbpxz_omission_page.h"
 #include "app/u_main.h"
 #include "app_test_support.h"
+#include "zbpxz_test_support.h"
 #include "core/views/dissection_distribution.h"
 #include "core/views/omission_cells.h"
 #include "ui/drawing_host.h"
@@ -34,19 +35,7 @@ using namespace qorvel::testing;
 
 namespace {
 
-std::function<void(const TestHome&)> withHistory(const DrawRows& rows) {
-    return [rows](const TestHome& home) {
-        QDir().mkpath(home.file("database"));
-        writeDrawFile(home.file("database/basedata0.rec"), rows);
-    };
-}
-
-struct Program : StartedProgram {
-    explicit Program(const DrawRows& rows) : StartedProgram(withHistory(rows)) {
-        f_main->resize(1024, 768);
-        platform.messages.messages.clear();
-    }
-};
+using zbpxz::Program;
 
 // Five draws over the values −2…2: 1 never drawn, −1 only in the last draw.
 const std::vector<int32_t> kSeries = {0, -2, 0, 2, -1};

@@ -26,6 +26,7 @@
 #include "app/pages/zbpxz/zbpxz_property_page.h"
 #include "app/u_main.h"
 #include "app_test_support.h"
+#include "zbpxz_test_support.h"
 #include "core/draws/forecast_row.h"
 #include "core/views/dissection_export.h"
 
@@ -34,19 +35,7 @@ using namespace qorvel::testing;
 
 namespace {
 
-std::function<void(const TestHome&)> withHistory(const DrawRows& rows) {
-    return [rows](const TestHome& home) {
-        QDir().mkpath(home.file("database"));
-        writeDrawFile(home.file("database/basedata0.rec"), rows);
-    };
-}
-
-struct Program : StartedProgram {
-    explicit Program(const DrawRows& rows) : StartedProgram(withHistory(rows)) {
-        platform.messages.messages.clear();
-        f_main->resize(1024, 768);
-    }
-};
+using zbpxz::Program;
 
 QStringList items(const QListWidget* list) {
     QStringList out;

@@ -20,6 +20,7 @@
 #include "app/pages/zbpxz/zbpxz_value_omission_page.h"
 #include "app/u_main.h"
 #include "app_test_support.h"
+#include "zbpxz_test_support.h"
 #include "ui/drawing_host.h"
 
 using namespace qorvel;
@@ -27,16 +28,7 @@ using namespace qorvel::testing;
 
 namespace {
 
-std::function<void(const TestHome&)> withHistory(const DrawRows& rows) {
-    return [rows](const TestHome& home) {
-        QDir().mkpath(home.file("database"));
-        writeDrawFile(home.file("database/basedata0.rec"), rows);
-    };
-}
-
-struct Program : StartedProgram {
-    explicit Program(const DrawRows& rows) : StartedProgram(withHistory(rows)) { platform.messages.messages.clear(); }
-};
+using zbpxz::Program;
 
 // Ten draws of the fixture series over the issues 2020001 … 2020010 of sampleDraws(10).
 const std::vector<int32_t> kSeries{3, 5, 5, 2, 8, 8, 8, 1, 4, 6};

@@ -36,6 +36,7 @@
 #include "app/pages/zh/zh_custom_tab.h"
 #include "app/u_main.h"
 #include "app_test_support.h"
+#include "zbpxz_test_support.h"
 #include "core/text/file_io.h"
 #include "ui/drawing_host.h"
 #include "ui/platform.h"
@@ -45,16 +46,7 @@ using namespace qorvel::testing;
 
 namespace {
 
-std::function<void(const TestHome&)> withHistory(const DrawRows& rows) {
-    return [rows](const TestHome& home) {
-        QDir().mkpath(home.file("database"));
-        writeDrawFile(home.file("database/basedata0.rec"), rows);
-    };
-}
-
-struct Program : StartedProgram {
-    explicit Program(const DrawRows& rows) : StartedProgram(withHistory(rows)) { platform.messages.messages.clear(); }
-};
+using zbpxz::Program;
 
 // Dissects a typed formula through the indicator management page, as the user does.
 void dissect(const QString& formula) {

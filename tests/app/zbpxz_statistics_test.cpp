@@ -22,6 +22,7 @@
 #include "app/pages/zbpxz/zbpxz_omission_trend_page.h"
 #include "app/u_main.h"
 #include "app_test_support.h"
+#include "zbpxz_test_support.h"
 #include "ui/drawing_host.h"
 
 using namespace qorvel;
@@ -32,16 +33,7 @@ namespace {
 // Twelve draws, issues 2020001…2020012: 6 three times, 1 twice, 5 never.
 const std::vector<int32_t> kSeries{3, 8, 1, 6, 6, 2, 9, 4, 7, 6, 1, 10};
 
-std::function<void(const TestHome&)> withHistory(const DrawRows& rows) {
-    return [rows](const TestHome& home) {
-        QDir().mkpath(home.file("database"));
-        writeDrawFile(home.file("database/basedata0.rec"), rows);
-    };
-}
-
-struct Program : StartedProgram {
-    explicit Program(const DrawRows& rows) : StartedProgram(withHistory(rows)) { platform.messages.messages.clear(); }
-};
+using zbpxz::Program;
 
 void openSeries(int32_t max) {
     DissectionInput input;

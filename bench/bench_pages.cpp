@@ -2,7 +2,8 @@
 // sample: the program started until the trend chart's first view is drawn, that first view alone, the
 // trend page opened from the menu with its window painted, and the
 // dissection page — OpenDissection of getylz(getzf(z_hz)) with its first view drawn (the series computed
-// beforehand), a switch to each sub-page with its picture drawn, and one scroll step of the signal chart.
+// beforehand), a switch to each sub-page with its picture drawn, the two value tables for a narrow-range
+// indicator, and one scroll step of the signal chart.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -98,16 +99,16 @@ void BM_OpenTrendPage(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenTrendPage)->Unit(benchmark::kMillisecond);
 
-DissectionInput dissectionInput() {
+DissectionInput dissectionInput(const std::string& formula = "getylz(getzf(z_hz))") {
     program();
     Workspace& ws = workspace();
-    const DissectionSeries series = computeDissectionSeries(ws, "getylz(getzf(z_hz))");
+    const DissectionSeries series = computeDissectionSeries(ws, formula);
     DissectionInput input;
     for (int r = 1; r <= ws.MainStore.Count(); ++r) input.series.push_back(ws.MainStore.Row(r).value);
     input.seriesMin = *std::min_element(input.series.begin(), input.series.end());
     input.seriesMax = *std::max_element(input.series.begin(), input.series.end());
-    input.title = "getylz(getzf(z_hz))";
-    input.formula = input.title;
+    input.title = formula;
+    input.formula = formula;
     input.cursorRow = std::max(1, ws.MainStore.Count() - 36);
     benchmark::DoNotOptimize(series.ok);
     return input;
@@ -144,6 +145,23 @@ void BM_SwitchDissectionSubPage(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SwitchDissectionSubPage)->DenseRange(0, 14)->Unit(benchmark::kMillisecond);
+
+// The value tables with every cell in use: xc21 (the gap between the first two main numbers, 1 … 32) fits
+// 遗漏分布图表, whose table the formula above is too wide for. Range: the sub-page's index.
+void BM_SwitchDissectionNarrowTable(benchmark::State& state) {
+    Tf_zbpxz& page = dissectionPage();
+    page.OpenDissection(dissectionInput("xc21"));
+    const int target = static_cast<int>(state.range(0));
+    state.SetLabel(page.pc_zbpxz->tabText(target).toStdString());
+    for (auto _ : state) {
+        state.PauseTiming();
+        page.pc_zbpxz->setCurrentIndex(0);
+        state.ResumeTiming();
+        page.pc_zbpxz->setCurrentIndex(target);
+        drawShown(page.pc_zbpxz->currentWidget());
+    }
+}
+BENCHMARK(BM_SwitchDissectionNarrowTable)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
 
 void BM_SignalChartScrollStep(benchmark::State& state) {
     Tf_zbpxz& page = dissectionPage();

@@ -153,18 +153,24 @@ void PainterSurface::ellipse(const Rect& rect, const Pen& pen, const Brush& brus
     p.setBrush(Qt::NoBrush);
 }
 
-const PainterSurface::FontEntry& PainterSurface::fontFor(const Font& font) {
-    for (const FontEntry& entry : fonts_)
+PainterSurface::FontEntry& PainterSurface::fontFor(const Font& font) {
+    for (FontEntry& entry : fonts_)
         if (entry.key.size == font.size && entry.key.bold == font.bold && entry.key.face == font.face) return entry;
     const QFont q = platformFont(font);
-    fonts_.push_back(FontEntry{font, q, QFontMetricsF(q, painter().device())});
+    fonts_.push_back(FontEntry{font, q, QFontMetricsF(q, painter().device()), {}});
     return fonts_.back();
 }
 
 TextSize PainterSurface::measureText(const std::string& text, const Font& font) {
-    const QFontMetricsF& metrics = fontFor(font).metrics;
-    return {static_cast<int>(std::ceil(metrics.horizontalAdvance(fromUtf8(text)))),
-            static_cast<int>(std::ceil(metrics.height()))};
+    constexpr qsizetype kWidthCacheLimit = 4096;
+    FontEntry& entry = fontFor(font);
+    const QString key = fromUtf8(text);
+    auto it = entry.widths.constFind(key);
+    if (it == entry.widths.constEnd()) {
+        if (entry.widths.size() >= kWidthCacheLimit) entry.widths.clear();
+        it = entry.widths.insert(key, static_cast<int>(std::ceil(entry.metrics.horizontalAdvance(key))));
+    }
+    return {*it, static_cast<int>(std::ceil(entry.metrics.height()))};
 }
 
 void PainterSurface::text(Point topLeft, const std::string& text, const Font& font) {

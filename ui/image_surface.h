@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
@@ -54,9 +55,11 @@ protected:
         Font key;
         QFont font;
         QFontMetricsF metrics;
+        // Measured widths: tables measure the same few short texts in cell after cell.
+        QHash<QString, int> widths;
     };
     // The Qt font and its metrics on this surface's device, made once per face, size and weight.
-    const FontEntry& fontFor(const Font& font);
+    FontEntry& fontFor(const Font& font);
     // The painter to draw with; ImageSurface starts its own again after image() ended it.
     virtual QPainter& painter() { return *painter_; }
     // Fills whole logical pixels with an opaque colour without going through the painter, where the

@@ -42,13 +42,26 @@ FxdCellGrid::FxdCellGrid(QWidget* parent) : QTableWidget(parent) {
     horizontalHeader()->setMinimumSectionSize(8);
 }
 
+FxdCellGrid::~FxdCellGrid() = default;
+
 void FxdCellGrid::paintCell(QPainter* painter, const QRect& rect, int row, int col) const {
     if (!painter_) return;
     painter->save();
-    PainterSurface surface(*painter, viewport()->width(), viewport()->height());
+    std::unique_ptr<PainterSurface> own;
+    PainterSurface* surface = nullptr;
+    if (painting_) {
+        if (!cellSurface_ || cellSurfacePainter_ != painter) {
+            cellSurface_ = std::make_unique<PainterSurface>(*painter, viewport()->width(), viewport()->height());
+            cellSurfacePainter_ = painter;
+        }
+        surface = cellSurface_.get();
+    } else {
+        own = std::make_unique<PainterSurface>(*painter, viewport()->width(), viewport()->height());
+        surface = own.get();
+    }
     const Rect cell = toRect(rect);
-    surface.fill(cell, kWhite);
-    painter_(surface, cell, row, col);
+    surface->fill(cell, kWhite);
+    painter_(*surface, cell, row, col);
     painter->restore();
 }
 
@@ -75,7 +88,11 @@ void FxdCellGrid::showHeaderRow(RgbColour background) {
 }
 
 void FxdCellGrid::paintEvent(QPaintEvent* event) {
+    painting_ = true;
     QTableWidget::paintEvent(event);
+    painting_ = false;
+    cellSurface_.reset();
+    cellSurfacePainter_ = nullptr;
     if (!overlay_) return;
     QPainter painter(viewport());
     PainterSurface surface(painter, viewport()->width(), viewport()->height());

@@ -5,11 +5,14 @@
 
 #include <QTableWidget>
 #include <functional>
+#include <memory>
 
 #include "views/draw_surface.h"
 #include "views/view_colours.h"
 
 namespace qorvel {
+
+class PainterSurface;
 
 class FxdCellGrid : public QTableWidget {
   public:
@@ -18,6 +21,7 @@ class FxdCellGrid : public QTableWidget {
     using PressHandler = std::function<void(int row, int col, Qt::MouseButton button, QPoint globalPos)>;
 
     explicit FxdCellGrid(QWidget* parent = nullptr);
+    ~FxdCellGrid() override;
 
     void setCellPainter(CellPainter painter) { painter_ = std::move(painter); }
     void setPressHandler(PressHandler handler) { press_ = std::move(handler); }
@@ -38,6 +42,11 @@ class FxdCellGrid : public QTableWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // One surface for all the cells of a paint event, so fonts and their metrics are made once per
+    // event rather than once per cell; dropped when the event ends.
+    mutable std::unique_ptr<PainterSurface> cellSurface_;
+    mutable const QPainter* cellSurfacePainter_ = nullptr;
+    bool painting_ = false;
     CellPainter painter_;
     PressHandler press_;
     std::function<void()> resized_;

@@ -1,15 +1,33 @@
-// Tf_moredb: the more charts page, docked into the tab "更多图表". Its controls arrive with the chart work.
+// Tf_moredb: the more charts page, docked into the tab "更多图表". Its page control holds the sheets built
+// so far: "关联分析".
 #pragma once
 
 #include <QWidget>
 
 #include "app/page.h"
 
+class QTabWidget;
+
 namespace qorvel {
+
+class MoredbAssociationPage;
 
 class Tf_moredb : public QWidget, public Page {
   public:
-    using QWidget::QWidget;
+    explicit Tf_moredb(QWidget* parent = nullptr);
+
+    // The first sheet is selected and filled again.
+    void pageShown() override;
+    void pageClosed() override;
+    void typeChanged(bool reloaded) override;
+    void historyChanged() override;
+
+    QTabWidget* pc_moredb = nullptr;
+    MoredbAssociationPage* ts_glfx = nullptr;
+
+  private:
+    // Rebuilds the shown sheet.
+    void refreshShown();
 };
 
 inline Tf_moredb* f_moredb = nullptr;

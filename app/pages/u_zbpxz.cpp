@@ -78,11 +78,15 @@ void Tf_zbpxz::OpenDissection(const DissectionInput& input) {
         pc_zbpxz->setCurrentIndex(0);
 }
 
-// Issues come from the history when the series is one value per draw of it; a series of another store is
-// labelled by its position.
+// Issues come with the series when it runs over other draws than the history's, else from the history
+// when the series is one value per draw of it; any other series is labelled by its position.
 void Tf_zbpxz::fillIssues() {
-    const t_s_dm& store = workspace().MainStore;
     const int count = state_.count();
+    if (state_.input.issues.size() == static_cast<std::size_t>(count)) {
+        state_.issues = state_.input.issues;
+        return;
+    }
+    const t_s_dm& store = workspace().MainStore;
     const bool fromHistory = count == store.Count();
     state_.issues.resize(static_cast<std::size_t>(count));
     for (int r = 1; r <= count; ++r) state_.issues[static_cast<std::size_t>(r - 1)] = fromHistory ? store.Row(r).fields[0] : r;

@@ -25,7 +25,7 @@ constexpr int kCustomValueLast = 1000;      // custom-indicator conditions offer
 constexpr int kFirstDivisor = 3;            // "除k余数" criteria exist for k = 3..9
 constexpr int kLastTileDivisor = 5;         // the tile picker offers k = 3..5
 constexpr int kLastDivisor = 9;             // the check-list picker offers k = 3..9
-constexpr int kAssistantLeadDraws = 36;     // the dissection opens this many draws before the end
+constexpr int kAssistantLeadDraws = kDissectionLeadDraws;
 inline constexpr const char* kAllTailDigits = "0 1 2 3 4 5 6 7 8 9";
 
 // Preselection codes a picker receives instead of a condition's list number.

@@ -226,6 +226,9 @@ std::vector<Column> tableThreeColumns(const Workspace& ws) {
     return columns;
 }
 
+
+}  // namespace
+
 std::vector<std::string> numberCaptions(const Workspace& ws) {
     std::vector<std::string> captions;
     for (int i = 1; i <= ws.params.MainCount; ++i) captions.push_back(ws.MainLabel() + std::to_string(i));
@@ -234,8 +237,6 @@ std::vector<std::string> numberCaptions(const Workspace& ws) {
         for (int i = 1; i <= ws.params.SpecialCount; ++i) captions.push_back(ws.SpecialLabel() + std::to_string(i));
     return captions;
 }
-
-}  // namespace
 
 DataTable buildDataTable(const Workspace& ws, int table) {
     DataTable out;

@@ -20,4 +20,8 @@ struct DataTable {
 // The cursor does not move.
 DataTable buildDataTable(const Workspace& ws, int table);
 
+// The captions of the number positions: MainLabel + 1 … MainCount, then SpecialLabel alone for one special
+// number or SpecialLabel + 1 … for several.
+std::vector<std::string> numberCaptions(const Workspace& ws);
+
 }  // namespace qorvel

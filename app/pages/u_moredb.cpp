@@ -1,0 +1,45 @@
+#include "app/pages/u_moredb.h"
+
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/pages/moredb/moredb_association_page.h"
+
+namespace qorvel {
+
+Tf_moredb::Tf_moredb(QWidget* parent) : QWidget(parent) {
+    setObjectName("f_moredb");
+    pc_moredb = new QTabWidget(this);
+    pc_moredb->setObjectName("pc_moredb");
+    ts_glfx = new MoredbAssociationPage(pc_moredb);
+    pc_moredb->addTab(ts_glfx, QStringLiteral("关联分析"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(pc_moredb);
+    connect(pc_moredb, &QTabWidget::currentChanged, this, [this] { refreshShown(); });
+}
+
+void Tf_moredb::pageShown() {
+    if (pc_moredb->currentIndex() != 0)
+        pc_moredb->setCurrentIndex(0);  // fills it
+    else
+        refreshShown();
+}
+
+void Tf_moredb::pageClosed() { pc_moredb->setCurrentIndex(0); }
+
+void Tf_moredb::typeChanged(bool reloaded) {
+    ts_glfx->typeChanged();
+    if (reloaded && isVisible()) refreshShown();
+}
+
+// The tables of an open page follow the history; a hidden page is filled when it is shown.
+void Tf_moredb::historyChanged() {
+    if (isVisible()) refreshShown();
+}
+
+void Tf_moredb::refreshShown() {
+    if (pc_moredb->currentWidget() == ts_glfx) ts_glfx->rebuild();
+}
+
+}  // namespace qorvel

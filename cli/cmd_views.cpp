@@ -1,12 +1,15 @@
 // Commands that print what the analysis views show: stats (the statistics page after "开始统计"), omission
 // (the omission tables of the main numbers and tails), datatable (the regular data tables) and fbd (the
-// association marks of the distribution chart). Output is UTF-8, tab-separated, one record a line.
+// association marks of the distribution chart) and association (the association analysis of the more-charts
+// page). Output is UTF-8, tab-separated, one record a line.
+#include <algorithm>
 #include <map>
 #include <ostream>
 #include <set>
 
 #include "cli/cli.h"
 #include "text/number_text.h"
+#include "views/association.h"
 #include "views/data_tables.h"
 #include "views/distribution_marks.h"
 #include "views/omission_table.h"
@@ -220,10 +223,76 @@ int runFbd(CliContext& ctx) {
     return 0;
 }
 
+constexpr const char* kAssociationUsage =
+    "association [--pos V,V,...] [--anywhere] [--tail D] [--zb1 F [--zb1-values V,V,...]] [--zb2 ...] [--zb3 ...]";
+
+// Comma-separated whole numbers; "all" (or an empty item) stands for kAnyValue where allowAll is set.
+std::optional<std::vector<int>> numberList(const std::string& text, bool allowAll) {
+    std::vector<int> out;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find(',', start), text.size());
+        const std::string item(trimBlanks(std::string_view(text).substr(start, end - start)));
+        if (allowAll && (item.empty() || item == "all")) {
+            out.push_back(kAnyValue);
+        } else {
+            const auto v = parseWholeNumber(item);
+            if (!v) return std::nullopt;
+            out.push_back(*v);
+        }
+        start = end + 1;
+    }
+    return out;
+}
+
+int runAssociation(CliContext& ctx) {
+    ViewArgs a = parseViewArgs(ctx.args, {"--pos", "--tail", "--zb1", "--zb2", "--zb3", "--zb1-values", "--zb2-values",
+                                          "--zb3-values"},
+                               {"--anywhere"});
+    if (!a.error.empty()) return badArgument(ctx, a.error);
+    if (!a.words.empty()) return badArgument(ctx, std::string("用法: ") + kAssociationUsage);
+    AssociationFilter filter;
+    if (a.has("--pos")) {
+        const auto positions = numberList(a.options["--pos"], true);
+        if (!positions || positions->size() > kAssociationPositions ||
+            std::any_of(positions->begin(), positions->end(), [](int v) { return v != kAnyValue && (v < 0 || v > 49); }))
+            return badArgument(ctx, "--pos: 至多五个 00…49 或 all");
+        std::copy(positions->begin(), positions->end(), filter.positions.begin());
+    }
+    filter.anyMainPosition = a.flags.count("--anywhere") > 0;
+    std::string error;
+    const auto tail = boundedOption(a, "--tail", 0, 9, kAnyValue, error);
+    if (!tail) return badArgument(ctx, error);
+    filter.issueTail = *tail;
+    for (int k = 1; k <= kAssociationIndicators; ++k) {
+        const std::string name = "--zb" + std::to_string(k);
+        if (!a.has(name.c_str())) break;
+        AssociationIndicator indicator;
+        indicator.formula = a.options[name];
+        if (a.has((name + "-values").c_str())) {
+            const auto values = numberList(a.options[name + "-values"], false);
+            if (!values) return badArgument(ctx, name + "-values: 需要逗号分隔的整数");
+            indicator.allowed.assign(values->begin(), values->end());
+            std::sort(indicator.allowed.begin(), indicator.allowed.end());
+            indicator.restricted = true;
+        }
+        filter.indicators.push_back(std::move(indicator));
+    }
+    error = ctx.prepareWorkspace();
+    if (!error.empty()) return fail(ctx, error);
+    const AssociationTable table = buildAssociationTable(*ctx.workspace, filter);
+    auto& out = *ctx.out;
+    out << joinTabs(table.header) << '\n';
+    for (int r = 0; r < static_cast<int>(table.rows.size()); ++r) out << joinTabs(table.cells(r)) << '\n';
+    out << associationCountText(table) << '\n';
+    return 0;
+}
+
 const CommandRegistration kStats("stats", kStatsUsage, runStats);
 const CommandRegistration kOmission("omission", kOmissionUsage, runOmission);
 const CommandRegistration kDataTable("datatable", "datatable 1|2|3", runDataTable);
 const CommandRegistration kFbd("fbd", kFbdUsage, runFbd);
+const CommandRegistration kAssociation("association", kAssociationUsage, runAssociation);
 
 }  // namespace
 }  // namespace qorvel::cli

@@ -1,4 +1,4 @@
-// The view commands of the command-line tool (stats, omission, datatable, fbd) on a small history read
+// The view commands of the command-line tool (stats, omission, datatable, fbd, association) on a small history read
 // with --draws, and their argument errors.
 #include <gtest/gtest.h>
 
@@ -106,6 +106,23 @@ TEST_F(ViewCommands, FbdMarksEachDrawnNumber) {
     EXPECT_EQ(outputLines(run({"fbd"}).out).size(), 5u);  // short history: from the first draw, draws only
 }
 
+TEST_F(ViewCommands, AssociationPrintsTheMatchesBesideTheirFollowingDraws) {
+    const CliRun r = run({"association", "--pos", "05", "--anywhere", "--zb1", "z_hz", "--zb1-values", "105,33"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto out = outputLines(r.out);
+    ASSERT_EQ(out.size(), 4u);
+    EXPECT_EQ(out[1], "2020004\t05\t10\t15\t20\t25\t30\t01\t105\t2020005\t03\t04\t05\t06\t07\t08\t07\t33");
+    EXPECT_EQ(out[2], "2020005\t03\t04\t05\t06\t07\t08\t07\t33\t\t\t\t\t\t\t\t\t");
+    EXPECT_EQ(out[3], "本期系列一共有2条;下期系列一共有1条");
+    const auto second = outputLines(run({"association", "--pos", "all,02"}).out);
+    ASSERT_EQ(second.size(), 4u);
+    EXPECT_EQ(second[1].substr(0, 7), "2020001");
+    EXPECT_EQ(second[2].substr(0, 7), "2020003");
+    const auto byTail = outputLines(run({"association", "--tail", "2"}).out);
+    ASSERT_EQ(byTail.size(), 3u);
+    EXPECT_EQ(byTail[1].substr(0, 7), "2020002");
+}
+
 TEST_F(ViewCommands, BadArgumentsExitWithTwo) {
     const std::vector<std::vector<std::string>> cases = {
         {"stats", "--near", "x"},          {"stats", "--near", "0"},          {"stats", "--near", "5", "--from", "2020001"},
@@ -115,6 +132,8 @@ TEST_F(ViewCommands, BadArgumentsExitWithTwo) {
         {"datatable", "4"},                {"datatable"},
         {"fbd", "--marking", "13"},        {"fbd", "--rows", "0"},
         {"fbd", "--top", "2021001"},       {"fbd", "--rows"},
+        {"association", "--pos", "50"},    {"association", "--pos", "1,2,3,4,5,6"},
+        {"association", "--tail", "10"},   {"association", "--zb1", "z_hz", "--zb1-values", "a"},
     };
     for (const auto& c : cases) {
         const CliRun r = run(c);

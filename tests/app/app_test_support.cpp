@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QProgressDialog>
 #include <QTabWidget>
@@ -79,6 +80,18 @@ void writeDrawFile(const QString& path, const DrawRows& draws) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
     file.write(bytes);
+}
+
+std::function<void(const TestHome&)> withHistory(const DrawRows& rows, const QByteArray& savedIndicators) {
+    return [rows, savedIndicators](const TestHome& home) {
+        QDir().mkpath(home.file("database"));
+        writeDrawFile(home.file("database/basedata0.rec"), rows);
+        if (savedIndicators.isNull()) return;
+        QDir().mkpath(home.file("save"));
+        QFile file(home.file("save/selfzb.txt"));
+        if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write selfzb.txt");
+        file.write(savedIndicators);
+    };
 }
 
 DrawRows sampleDraws(int count) {

@@ -112,6 +112,10 @@ using DrawRows = std::vector<std::vector<int>>;
 void writeDrawFile(const QString& path, const DrawRows& draws);
 // `count` ascending issues from 2020001, numbers 1..7 shifted by the row.
 DrawRows sampleDraws(int count);
+
+// A program-folder preparation: `rows` as the history of type 0 and, when given, `savedIndicators` (GBK
+// bytes) as the saved-indicator file.
+std::function<void(const TestHome&)> withHistory(const DrawRows& rows, const QByteArray& savedIndicators = {});
 // The first draws (all by default) of the bundled six-of-33 sample history.
 DrawRows sampleHistory(int maxDraws = std::numeric_limits<int>::max());
 

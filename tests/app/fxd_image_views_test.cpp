@@ -37,13 +37,6 @@ namespace {
 // Roughly the room a sub-page gets in a 1024 x 768 main window.
 constexpr int kPageWidth = 1016, kPageHeight = 660;
 
-std::function<void(const TestHome&)> withHistory(const DrawRows& rows) {
-    return [rows](const TestHome& home) {
-        QDir().mkpath(home.file("database"));
-        writeDrawFile(home.file("database/basedata0.rec"), rows);
-    };
-}
-
 // A started program plus the five views on a tab control of their own, shown at page size.
 struct Views {
     explicit Views(const DrawRows& rows) : program(withHistory(rows)) {

@@ -29,18 +29,7 @@ inline DrawRows ssqSample() {
     return rows;
 }
 
-// `rows` as the history of type 0, and optionally a saved-indicator file (GBK bytes).
-inline std::function<void(const TestHome&)> withHistory(const DrawRows& rows, const QByteArray& saved = {}) {
-    return [rows, saved](const TestHome& home) {
-        QDir().mkpath(home.file("database"));
-        writeDrawFile(home.file("database/basedata0.rec"), rows);
-        if (saved.isNull()) return;
-        QDir().mkpath(home.file("save"));
-        QFile file(home.file("save/selfzb.txt"));
-        if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write selfzb.txt");
-        file.write(saved);
-    };
-}
+using testing::withHistory;
 
 inline std::unique_ptr<StartedProgram> startOn(const DrawRows& rows, const QByteArray& saved = {}) {
     auto program = std::make_unique<StartedProgram>(withHistory(rows, saved));

@@ -34,13 +34,6 @@ DrawRows cyclingDraws(int count = 30) {
     return rows;
 }
 
-std::function<void(const TestHome&)> withHistory(const DrawRows& rows) {
-    return [rows](const TestHome& home) {
-        QDir().mkpath(home.file("database"));
-        writeDrawFile(home.file("database/basedata0.rec"), rows);
-    };
-}
-
 // A started program with the statistics page open; the start's own messages are dropped first.
 struct TjqProgram : StartedProgram {
     explicit TjqProgram(const DrawRows& rows) : StartedProgram(withHistory(rows)) {

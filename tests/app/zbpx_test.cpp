@@ -48,18 +48,6 @@ DrawRows sumNinetyDraws(int count, std::vector<int> firstIsTen = {}) {
     return rows;
 }
 
-std::function<void(const TestHome&)> withHistory(const DrawRows& rows, const QByteArray& savedFile = {}) {
-    return [rows, savedFile](const TestHome& home) {
-        QDir().mkpath(home.file("database"));
-        writeDrawFile(home.file("database/basedata0.rec"), rows);
-        if (savedFile.isNull()) return;
-        QDir().mkpath(home.file("save"));
-        QFile file(home.file("save/selfzb.txt"));
-        if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write selfzb.txt");
-        file.write(savedFile);
-    };
-}
-
 QByteArray gbk(const char* utf8) {
     return QByteArray::fromStdString(utf8ToGbk(utf8));
 }

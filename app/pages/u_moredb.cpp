@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "app/pages/moredb/moredb_association_page.h"
+#include "app/pages/moredb/moredb_pattern_page.h"
 
 namespace qorvel {
 
@@ -11,6 +12,8 @@ Tf_moredb::Tf_moredb(QWidget* parent) : QWidget(parent) {
     setObjectName("f_moredb");
     pc_moredb = new QTabWidget(this);
     pc_moredb->setObjectName("pc_moredb");
+    ts_zhxt = new MoredbPatternPage(pc_moredb);
+    pc_moredb->addTab(ts_zhxt, QStringLiteral("综合形态"));
     ts_glfx = new MoredbAssociationPage(pc_moredb);
     pc_moredb->addTab(ts_glfx, QStringLiteral("关联分析"));
     auto* layout = new QVBoxLayout(this);
@@ -39,6 +42,7 @@ void Tf_moredb::historyChanged() {
 }
 
 void Tf_moredb::refreshShown() {
+    if (pc_moredb->currentWidget() == ts_zhxt) ts_zhxt->rebuild();
     if (pc_moredb->currentWidget() == ts_glfx) ts_glfx->rebuild();
 }
 

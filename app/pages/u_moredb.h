@@ -1,5 +1,5 @@
 // Tf_moredb: the more charts page, docked into the tab "更多图表". Its page control holds the sheets built
-// so far: "关联分析".
+// so far: "综合形态" and "关联分析".
 #pragma once
 
 #include <QWidget>
@@ -11,6 +11,7 @@ class QTabWidget;
 namespace qorvel {
 
 class MoredbAssociationPage;
+class MoredbPatternPage;
 
 class Tf_moredb : public QWidget, public Page {
   public:
@@ -23,6 +24,7 @@ class Tf_moredb : public QWidget, public Page {
     void historyChanged() override;
 
     QTabWidget* pc_moredb = nullptr;
+    MoredbPatternPage* ts_zhxt = nullptr;
     MoredbAssociationPage* ts_glfx = nullptr;
 
   private:

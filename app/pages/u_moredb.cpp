@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "app/pages/moredb/moredb_association_page.h"
+#include "app/pages/moredb/moredb_pair_page.h"
 
 namespace qorvel {
 
@@ -13,6 +14,8 @@ Tf_moredb::Tf_moredb(QWidget* parent) : QWidget(parent) {
     pc_moredb->setObjectName("pc_moredb");
     ts_glfx = new MoredbAssociationPage(pc_moredb);
     pc_moredb->addTab(ts_glfx, QStringLiteral("关联分析"));
+    ts_xsxk = new MoredbPairPage(pc_moredb);
+    pc_moredb->addTab(ts_xsxk, QStringLiteral("相生相克"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(pc_moredb);
@@ -20,6 +23,7 @@ Tf_moredb::Tf_moredb(QWidget* parent) : QWidget(parent) {
 }
 
 void Tf_moredb::pageShown() {
+    ts_xsxk->fillIssueCombos();
     if (pc_moredb->currentIndex() != 0)
         pc_moredb->setCurrentIndex(0);  // fills it
     else
@@ -30,6 +34,8 @@ void Tf_moredb::pageClosed() { pc_moredb->setCurrentIndex(0); }
 
 void Tf_moredb::typeChanged(bool reloaded) {
     ts_glfx->typeChanged();
+    // The issue combos list the issues of the history that was replaced.
+    if (reloaded) ts_xsxk->fillIssueCombos();
     if (reloaded && isVisible()) refreshShown();
 }
 
@@ -40,6 +46,7 @@ void Tf_moredb::historyChanged() {
 
 void Tf_moredb::refreshShown() {
     if (pc_moredb->currentWidget() == ts_glfx) ts_glfx->rebuild();
+    if (pc_moredb->currentWidget() == ts_xsxk) ts_xsxk->sheetShown();
 }
 
 }  // namespace qorvel

@@ -1,5 +1,5 @@
 // Tf_moredb: the more charts page, docked into the tab "更多图表". Its page control holds the sheets built
-// so far: "关联分析".
+// so far: "关联分析", "相生相克".
 #pragma once
 
 #include <QWidget>
@@ -11,12 +11,13 @@ class QTabWidget;
 namespace qorvel {
 
 class MoredbAssociationPage;
+class MoredbPairPage;
 
 class Tf_moredb : public QWidget, public Page {
   public:
     explicit Tf_moredb(QWidget* parent = nullptr);
 
-    // The first sheet is selected and filled again.
+    // The issue combos of 相生相克 are filled again; the first sheet is selected and filled again.
     void pageShown() override;
     void pageClosed() override;
     void typeChanged(bool reloaded) override;
@@ -24,6 +25,7 @@ class Tf_moredb : public QWidget, public Page {
 
     QTabWidget* pc_moredb = nullptr;
     MoredbAssociationPage* ts_glfx = nullptr;
+    MoredbPairPage* ts_xsxk = nullptr;
 
   private:
     // Rebuilds the shown sheet.

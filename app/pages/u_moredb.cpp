@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "app/pages/moredb/moredb_association_page.h"
+#include "app/pages/moredb/moredb_pair_page.h"
 #include "app/pages/moredb/moredb_pattern_page.h"
 
 namespace qorvel {
@@ -16,6 +17,8 @@ Tf_moredb::Tf_moredb(QWidget* parent) : QWidget(parent) {
     pc_moredb->addTab(ts_zhxt, QStringLiteral("综合形态"));
     ts_glfx = new MoredbAssociationPage(pc_moredb);
     pc_moredb->addTab(ts_glfx, QStringLiteral("关联分析"));
+    ts_xsxk = new MoredbPairPage(pc_moredb);
+    pc_moredb->addTab(ts_xsxk, QStringLiteral("相生相克"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(pc_moredb);
@@ -23,6 +26,7 @@ Tf_moredb::Tf_moredb(QWidget* parent) : QWidget(parent) {
 }
 
 void Tf_moredb::pageShown() {
+    ts_xsxk->fillIssueCombos();
     if (pc_moredb->currentIndex() != 0)
         pc_moredb->setCurrentIndex(0);  // fills it
     else
@@ -33,17 +37,22 @@ void Tf_moredb::pageClosed() { pc_moredb->setCurrentIndex(0); }
 
 void Tf_moredb::typeChanged(bool reloaded) {
     ts_glfx->typeChanged();
+    // The issue combos list the issues of the history that was replaced.
+    if (reloaded) ts_xsxk->fillIssueCombos();
     if (reloaded && isVisible()) refreshShown();
 }
 
-// The tables of an open page follow the history; a hidden page is filled when it is shown.
+// The tables of an open page follow the history; a hidden page is filled when it is shown. The issue
+// combos list the new issues at once.
 void Tf_moredb::historyChanged() {
+    ts_xsxk->fillIssueCombos();
     if (isVisible()) refreshShown();
 }
 
 void Tf_moredb::refreshShown() {
     if (pc_moredb->currentWidget() == ts_zhxt) ts_zhxt->rebuild();
     if (pc_moredb->currentWidget() == ts_glfx) ts_glfx->rebuild();
+    if (pc_moredb->currentWidget() == ts_xsxk) ts_xsxk->sheetShown();
 }
 
 }  // namespace qorvel

@@ -1,5 +1,5 @@
 // Tf_moredb: the more charts page, docked into the tab "更多图表". Its page control holds the sheets built
-// so far: "综合形态" and "关联分析".
+// so far: "综合形态", "关联分析" and "相生相克".
 #pragma once
 
 #include <QWidget>
@@ -11,13 +11,14 @@ class QTabWidget;
 namespace qorvel {
 
 class MoredbAssociationPage;
+class MoredbPairPage;
 class MoredbPatternPage;
 
 class Tf_moredb : public QWidget, public Page {
   public:
     explicit Tf_moredb(QWidget* parent = nullptr);
 
-    // The first sheet is selected and filled again.
+    // The issue combos of 相生相克 are filled again; the first sheet is selected and filled again.
     void pageShown() override;
     void pageClosed() override;
     void typeChanged(bool reloaded) override;
@@ -26,6 +27,7 @@ class Tf_moredb : public QWidget, public Page {
     QTabWidget* pc_moredb = nullptr;
     MoredbPatternPage* ts_zhxt = nullptr;
     MoredbAssociationPage* ts_glfx = nullptr;
+    MoredbPairPage* ts_xsxk = nullptr;
 
   private:
     // Rebuilds the shown sheet.

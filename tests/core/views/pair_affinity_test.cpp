@@ -70,7 +70,9 @@ TEST_F(PairAffinityTest, RangesOfDraws) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.range.size(), c.size) << c.what;
-        if (c.size > 0) EXPECT_EQ(c.range.first, c.first) << c.what;
+        if (c.size > 0) {
+            EXPECT_EQ(c.range.first, c.first) << c.what;
+        }
     }
     // The key lookups leave the cursor where it was.
     store.SetRecNo(2);

@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "app/pages/moredb/moredb_association_page.h"
+#include "app/pages/moredb/moredb_chart_page.h"
 #include "app/pages/moredb/moredb_pair_page.h"
 #include "app/pages/moredb/moredb_pattern_page.h"
 
@@ -19,6 +20,12 @@ Tf_moredb::Tf_moredb(QWidget* parent) : QWidget(parent) {
     pc_moredb->addTab(ts_glfx, QStringLiteral("关联分析"));
     ts_xsxk = new MoredbPairPage(pc_moredb);
     pc_moredb->addTab(ts_xsxk, QStringLiteral("相生相克"));
+    ts_whfb = new MoredbChartPage(MoredbChartPage::Kind::Feature, pc_moredb);
+    pc_moredb->addTab(ts_whfb, QStringLiteral("特性分布"));
+    ts_extend = new MoredbChartPage(MoredbChartPage::Kind::Extended, pc_moredb);
+    pc_moredb->addTab(ts_extend, QStringLiteral("扩展图表"));
+    ts_tyzsd = new MoredbChartPage(MoredbChartPage::Kind::Field, pc_moredb);
+    pc_moredb->addTab(ts_tyzsd, QStringLiteral("田野走势图"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(pc_moredb);
@@ -27,6 +34,7 @@ Tf_moredb::Tf_moredb(QWidget* parent) : QWidget(parent) {
 
 void Tf_moredb::pageShown() {
     ts_xsxk->fillIssueCombos();
+    ts_tyzsd->selectFirstStyle();
     if (pc_moredb->currentIndex() != 0)
         pc_moredb->setCurrentIndex(0);  // fills it
     else
@@ -53,6 +61,7 @@ void Tf_moredb::refreshShown() {
     if (pc_moredb->currentWidget() == ts_zhxt) ts_zhxt->rebuild();
     if (pc_moredb->currentWidget() == ts_glfx) ts_glfx->rebuild();
     if (pc_moredb->currentWidget() == ts_xsxk) ts_xsxk->sheetShown();
+    if (auto* chart = dynamic_cast<MoredbChartPage*>(pc_moredb->currentWidget())) chart->sheetShown();
 }
 
 }  // namespace qorvel

@@ -1,5 +1,5 @@
 // Tf_moredb: the more charts page, docked into the tab "更多图表". Its page control holds the sheets built
-// so far: "综合形态", "关联分析" and "相生相克".
+// so far: "综合形态", "关联分析", "相生相克" and the chart sheets "特性分布", "扩展图表" and "田野走势图".
 #pragma once
 
 #include <QWidget>
@@ -11,6 +11,7 @@ class QTabWidget;
 namespace qorvel {
 
 class MoredbAssociationPage;
+class MoredbChartPage;
 class MoredbPairPage;
 class MoredbPatternPage;
 
@@ -18,7 +19,8 @@ class Tf_moredb : public QWidget, public Page {
   public:
     explicit Tf_moredb(QWidget* parent = nullptr);
 
-    // The issue combos of 相生相克 are filled again; the first sheet is selected and filled again.
+    // The issue combos of 相生相克 are filled again, the field chart returns to its first style; the first
+    // sheet is selected and filled again.
     void pageShown() override;
     void pageClosed() override;
     void typeChanged(bool reloaded) override;
@@ -28,6 +30,9 @@ class Tf_moredb : public QWidget, public Page {
     MoredbPatternPage* ts_zhxt = nullptr;
     MoredbAssociationPage* ts_glfx = nullptr;
     MoredbPairPage* ts_xsxk = nullptr;
+    MoredbChartPage* ts_whfb = nullptr;
+    MoredbChartPage* ts_extend = nullptr;
+    MoredbChartPage* ts_tyzsd = nullptr;
 
   private:
     // Rebuilds the shown sheet.

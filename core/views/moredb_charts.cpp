@@ -343,6 +343,8 @@ void setUpChartGrid(t_s_grid& grid, Workspace& ws, const ChartSettings& s, DrawS
 void fillChartRows(t_s_grid& grid, Workspace& ws, const ChartSettings& s) {
     t_s_dm& store = ws.MainStore;
     const int count = store.Count();
+    // A history that shrank (another type, deleted draws) leaves the window to be placed again.
+    if (grid.topRow > count) grid.topRow = 0;
     if (grid.topRow == 0) {
         if (count < grid.visibleRows) {
             store.First();

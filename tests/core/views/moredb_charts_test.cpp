@@ -124,7 +124,9 @@ TEST_F(MoredbChartsTest, LayoutOfTheViews) {
         if (c.secondZoneFirst > 0) {
             EXPECT_EQ(grid.zones[1].first, c.secondZoneFirst) << static_cast<int>(c.view);
             // The column between two per-position zones is a hidden gap.
-            if (c.frozenCols == 1) EXPECT_EQ(grid.cell(c.secondZoneFirst - 1, 3).visible, 0);
+            if (c.frozenCols == 1) {
+                EXPECT_EQ(grid.cell(c.secondZoneFirst - 1, 3).visible, 0);
+            }
         }
         EXPECT_EQ(grid.fixedRows, c.fixedRows);
         EXPECT_EQ(grid.frozenCols, c.frozenCols);
@@ -242,7 +244,9 @@ TEST_F(MoredbChartsTest, ACountOfSevenGoesToTheLastValueColumn) {
     TypeParams seven;
     seven.MainCount = 7;
     use({{2020001, 1, 3, 5, 7, 9, 11, 13, 2}}, seven);
-    draw(ChartSettings{ChartView::Counts});
+    ChartSettings counts;
+    counts.view = ChartView::Counts;
+    draw(counts);
     const GridZone odd = grid.zones[1];
     EXPECT_EQ(grid.cell(odd.last, rowOfDraw(0)).tag, 1);
     EXPECT_EQ(grid.GetCellText(odd.last, rowOfDraw(0)), "7");

@@ -185,6 +185,20 @@ bool t_s_dm::GotoIssue(int issue) {
     return GotoKey();
 }
 
+int t_s_dm::KeyRowOfIssue(int issue) const {
+    int low = 1, high = count_;
+    while (high >= low) {
+        const int mid = (low + high) / 2;
+        const int32_t v = rows_[mid].fields[0];
+        if (v == issue) return mid;
+        if (v > issue)
+            high = mid - 1;
+        else
+            low = mid + 1;
+    }
+    return 0;
+}
+
 int t_s_dm::RowOfIssue(int issue) const {
     for (int r = count_; r >= 1; --r)
         if (rows_[r].fields[0] == issue) return r;

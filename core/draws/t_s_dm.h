@@ -82,6 +82,8 @@ public:
     // The row holding this issue, searched from the last row without moving the cursor or changing the
     // mode (the forecast and candidate rows sit at the end); 0 when absent.
     int RowOfIssue(int issue) const;
+    // The row GotoIssue would move to (binary search on field 0), without moving; 0 when absent.
+    int KeyRowOfIssue(int issue) const;
 
     // Text of the last failed file operation, empty after a success.
     const std::string& lastError() const { return lastError_; }

@@ -11,21 +11,6 @@ int32_t wrap(int64_t v) {
     return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(v)));
 }
 
-// Row of the issue by binary search over the ascending issues; 0 when absent.
-int findIssueRow(const t_s_dm& store, int32_t issue) {
-    int low = 1, high = store.Count();
-    while (high >= low) {
-        const int mid = (low + high) / 2;
-        const int32_t v = store.Row(mid).fields[0];
-        if (v == issue) return mid;
-        if (v > issue)
-            high = mid - 1;
-        else
-            low = mid + 1;
-    }
-    return 0;
-}
-
 }  // namespace
 
 int64_t roundHalfToEven(int64_t num, int64_t den) {
@@ -68,7 +53,7 @@ int32_t segmentStatistic(std::string_view kind, std::span<const int32_t> values)
 }
 
 int32_t segmentStatistic(const t_s_dm& store, std::string_view kind, int32_t fromIssue, int32_t toIssue) {
-    int r = findIssueRow(store, fromIssue);
+    int r = store.KeyRowOfIssue(fromIssue);
     if (r == 0) return 0;
     std::vector<int32_t> values{store.Row(r).value};
     for (--r; r >= 1 && store.Row(r).fields[0] >= toIssue && store.Row(r + 1).fields[0] != toIssue; --r)

@@ -9,22 +9,6 @@ namespace qorvel {
 
 namespace {
 
-// The row of the issue by binary search on field 0, as a key lookup does, without moving the cursor;
-// 0 when absent.
-int keyRowOfIssue(const t_s_dm& store, int issue) {
-    int low = 1, high = store.Count();
-    while (low <= high) {
-        const int mid = (low + high) / 2;
-        const int32_t v = store.Row(mid).fields[0];
-        if (v == issue) return mid;
-        if (v > issue)
-            high = mid - 1;
-        else
-            low = mid + 1;
-    }
-    return 0;
-}
-
 bool countable(int n) { return n >= 0 && n <= kPairHighestNumber; }
 
 }  // namespace
@@ -43,8 +27,8 @@ PairDrawRange nearDrawsRange(const t_s_dm& store, std::string_view choice) {
 }
 
 PairDrawRange customDrawsRange(const t_s_dm& store, int fromIssue, int toIssue) {
-    const int from = keyRowOfIssue(store, fromIssue);
-    const int to = keyRowOfIssue(store, toIssue);
+    const int from = store.KeyRowOfIssue(fromIssue);
+    const int to = store.KeyRowOfIssue(toIssue);
     if (from == 0 || to == 0 || to < from) return {};
     return {from, to};
 }
